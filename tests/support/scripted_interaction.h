@@ -32,7 +32,14 @@ public:
     // Texts of the information and error boxes, in order.
     QStringList messages() const;
     QStringList errors() const;
-    void clear() { shown_.clear(); }
+    // Forgets what was shown and every answer not yet taken.
+    void clear()
+    {
+        shown_.clear();
+        confirmations_.clear();
+        modals_.clear();
+        files_.clear();
+    }
 
     void information(const QString& text) override;
     void error(const QString& text) override;
