@@ -4,6 +4,7 @@
 #include "startup/interaction.h"
 #include "startup/terminal_error.h"
 
+
 namespace {
 bool endRequested = false;
 }

@@ -2,7 +2,9 @@
 
 QFont designFont(const QString& family, int pixelSize, bool bold, bool italic)
 {
-    QFont font(family);
+    // MS Sans Serif has no metric twin in fontconfig, so the fallback would be
+    // a wider face; Arial, close to its metrics, resolves to Liberation Sans.
+    QFont font(family == QLatin1String("MS Sans Serif") ? QStringLiteral("Arial") : family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setItalic(italic);

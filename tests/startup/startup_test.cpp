@@ -10,6 +10,7 @@
 #include "order/tform_main.h"
 #include "order/tform_p2.h"
 #include "startup/application.h"
+#include "startup/design.h"
 #include "startup/file_io.h"
 #include "startup/forms.h"
 #include "startup/program_state.h"
@@ -21,6 +22,7 @@
 #include "support/terminal_test.h"
 
 #include <QDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -211,4 +213,13 @@ TEST_F(StartUp, ClosingTheMainWindowEndsEveryNestedModalLoop)
     EXPECT_TRUE(innerReturned);
     EXPECT_TRUE(outerReturned);
     EXPECT_TRUE(programEndRequested());
+}
+
+TEST(Fonts, DesignedFontsResolveToMetricCompatibleFaces)
+{
+    for (const char* family : {"Arial", "MS Sans Serif"}) {
+        QFont font = designFont(QString::fromLatin1(family), 13);
+        font.setPixelSize(13);
+        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Sans")) << family;
+    }
 }
