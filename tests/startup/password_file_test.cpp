@@ -6,6 +6,7 @@
 #include "startup/password_file.h"
 #include "startup/terminal_error.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -97,4 +98,24 @@ TEST(Keystream, OnlyTheFirstFifteenKeyCharactersCount)
     b.StartKeystream("KKKLLLMMMNNNPPPanything");
     for (int i = 0; i < 300; ++i)
         ASSERT_EQ(a.NextKeystreamByte(), b.NextKeystreamByte());
+}
+
+TEST(PasswordTool, WritesAFileTheTerminalReadsAndReadsItBack)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("psw.txt"));
+    QProcess write;
+    write.start(QStringLiteral(PSW_TOOL_BINARY), {QStringLiteral("write"), path, QStringLiteral("Пароль1")});
+    ASSERT_TRUE(write.waitForFinished(10000));
+    ASSERT_EQ(write.exitCode(), 0) << write.readAllStandardError().constData();
+
+    Keystream keystream;
+    EXPECT_EQ(readPasswordFile(keystream, path), encodeText(CodePage::Cp1251, QStringLiteral("Пароль1")));
+    EXPECT_EQ(readWholeFile(path).size(), 15 + 7);
+
+    QProcess read;
+    read.start(QStringLiteral(PSW_TOOL_BINARY), {QStringLiteral("read"), path});
+    ASSERT_TRUE(read.waitForFinished(10000));
+    EXPECT_EQ(read.exitCode(), 0);
+    EXPECT_EQ(QString::fromLocal8Bit(read.readAllStandardOutput()).trimmed(), QStringLiteral("Пароль1"));
 }
