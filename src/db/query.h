@@ -31,6 +31,9 @@ public:
     void setSql(const QStringList& lines);
     // The lines joined by "\n".
     QString sql() const;
+    // With false the text goes to the server as written, for statements
+    // whose own ":name" must stay (procedure bodies); on by default.
+    void setParamCheck(bool on);
 
     // Parameter values, by name without the colon, case-insensitive. A name
     // the text does not use throws. Values are kept until the text changes.

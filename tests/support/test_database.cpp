@@ -1,0 +1,124 @@
+#include "support/test_database.h"
+
+#include "db/query.h"
+#include "db/sql_text.h"
+#include "db/transaction.h"
+#include "startup/terminal_error.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+namespace {
+
+const QString folder = QStringLiteral("/tmp/order-terminal-tests");
+
+ServerAccount readServerAccount()
+{
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    ServerAccount account {environment.value(QStringLiteral("ISC_USER")),
+                           environment.value(QStringLiteral("ISC_PASSWORD"))};
+    if (!account.user.isEmpty() && !account.password.isEmpty())
+        return account;
+    QFile file(QStringLiteral("/etc/firebird/3.0/SYSDBA.password"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw TerminalError(QStringLiteral("No ISC_USER/ISC_PASSWORD and no readable %1").arg(file.fileName()));
+    // Shell assignments, the value perhaps quoted.
+    static const QRegularExpression assignment(QStringLiteral(R"(^\s*(ISC_USER|ISC_PASSWORD)=(["']?)(.*)\2\s*$)"));
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QRegularExpressionMatch match = assignment.match(QString::fromUtf8(line));
+        if (!match.hasMatch())
+            continue;
+        (match.captured(1) == u"ISC_USER" ? account.user : account.password) = match.captured(3);
+    }
+    if (account.user.isEmpty() || account.password.isEmpty())
+        throw TerminalError(QStringLiteral("No SYSDBA account in %1").arg(file.fileName()));
+    return account;
+}
+
+// The server runs as its own user and creates the file itself.
+void makeFolder()
+{
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                      | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                                      | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+}
+
+QString uniquePath()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("%1/%2-%3.fdb")
+        .arg(folder)
+        .arg(QCoreApplication::applicationPid())
+        .arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString schemaScript()
+{
+    QFile file(QStringLiteral(SOURCE_DIR "/sql/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw TerminalError(QStringLiteral("Cannot read %1").arg(file.fileName()));
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+const ServerAccount& serverAccount()
+{
+    static const ServerAccount account = readServerAccount();
+    return account;
+}
+
+TestDatabase::TestDatabase() : path_(uniquePath())
+{
+    makeFolder();
+    QFile::remove(path_);
+    admin_.setDatabaseName(connectionString());
+    admin_.setParams(connectionParams());
+    admin_.createDatabase();
+    run(schemaScript());
+}
+
+TestDatabase::~TestDatabase()
+{
+    try {
+        admin_.dropDatabase();
+    } catch (const std::exception&) {
+        // A connection left open keeps the file; nothing else can be done here.
+    }
+}
+
+QString TestDatabase::connectionString() const
+{
+    return QStringLiteral("localhost:") + path_;
+}
+
+QStringList TestDatabase::connectionParams() const
+{
+    return {QStringLiteral("user_name=") + serverAccount().user,
+            QStringLiteral("password=") + serverAccount().password,
+            QStringLiteral("lc_ctype=WIN1251")};
+}
+
+void TestDatabase::connect(Database& database) const
+{
+    database.setDatabaseName(connectionString());
+    database.setParams(connectionParams());
+    database.connect();
+}
+
+void TestDatabase::run(const QString& script)
+{
+    Transaction transaction(admin_);
+    Query query(transaction);
+    query.setParamCheck(false);
+    for (const QString& statement : splitScript(script)) {
+        query.setSql({statement});
+        query.exec();
+        transaction.commit();
+    }
+}
