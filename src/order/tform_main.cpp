@@ -1,5 +1,6 @@
 #include "order/tform_main.h"
 
+#include "order/localtable/prepare_local_tables.h"
 #include "startup/application.h"
 #include "startup/design.h"
 #include "startup/environment.h"
@@ -27,6 +28,7 @@ TForm_Main::TForm_Main()
     setFont(windowDefaultFont());
     setFixedSize(DesignedWidth, DesignedHeight);
     createControls();
+    createDataSources();
     connectHandlers();
 }
 
@@ -42,6 +44,22 @@ void TForm_Main::createControls()
     Btn_Exit->setToolTip(QStringLiteral("Выход из программы"));
 }
 
+void TForm_Main::createDataSources()
+{
+    DSKassa.setColumns({
+        {QStringLiteral("NAME"), QString(), QString()},
+        {QStringLiteral("CENA"), QString(), QString()},
+        {QStringLiteral("KOLVO"), QString(), QStringLiteral("0.###")},
+        {QStringLiteral("SUMMA"), QString(), QStringLiteral("0.00")},
+    });
+    DSKassa.setTable(&TKassa);
+    DSMenu.setColumns({
+        {QStringLiteral("NAME"), QStringLiteral("Наименование"), QString()},
+        {QStringLiteral("CENA"), QStringLiteral("Цена"), QString()},
+    });
+    DSMenu.setTable(&TMenu);
+}
+
 void TForm_Main::connectHandlers()
 {
     connect(Btn_Exit, &QPushButton::clicked, this, &TForm_Main::Btn_ExitClick);
@@ -53,6 +71,7 @@ void TForm_Main::FormCreate()
     applyMainWindowGeometry();
     OrderOpen = false;
     UseFormP2 = false;
+    PrepareLocalTables(environment().programDir, TKassa, TCount, TMenu);
     writeDefaultNetTxt(environment().programDir);
     clearTileData();
 }

@@ -3,6 +3,9 @@
 // the bottom buttons.
 #pragma once
 
+#include "order/localtable/local_table.h"
+#include "order/localtable/local_table_model.h"
+
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -28,6 +31,15 @@ public:
     QLabel* Panel999 = nullptr;
     QPushButton* Btn_Exit = nullptr;
 
+    // The order being composed (editing, open for the whole run), the
+    // read-only view the total is counted on, and the menu cache.
+    LocalTable TKassa;
+    LocalTable TCount;
+    LocalTable TMenu;
+    // What the grids show of TKassa and TMenu.
+    LocalTableModel DSKassa;
+    LocalTableModel DSMenu;
+
     std::array<qint64, MaxTiles + 1> TileKod {};
     std::array<QString, MaxTiles + 1> TileName {};
     std::array<QString, MaxTiles + 1> TilePriceText {};
@@ -38,6 +50,7 @@ protected:
 
 private:
     void createControls();
+    void createDataSources();
     void connectHandlers();
     void applyMainWindowGeometry();
     void clearTileData();

@@ -61,6 +61,12 @@ TEST_F(StartUp, CreatesEveryWindowOnceScaledToTheScreen)
     EXPECT_EQ(Form_Vhod->windowTitle(), QStringLiteral("v1.1.7"));
     EXPECT_EQ(Form_Net->windowTitle(), QStringLiteral("Настройка программы для работы в сети"));
     EXPECT_TRUE(fileExists(programFile(QStringLiteral("Net.txt"))));
+    // Both local tables rewritten empty; the order and menu views open.
+    EXPECT_EQ(readWholeFile(programFile(QStringLiteral("Kassa.dbf"))).size(), 194);
+    EXPECT_EQ(readWholeFile(programFile(QStringLiteral("Menu.dbf"))).size(), 194);
+    EXPECT_TRUE(Form_Main->TKassa.isOpen());
+    EXPECT_TRUE(Form_Main->TMenu.isOpen());
+    EXPECT_FALSE(Form_Main->TCount.isOpen());
     EXPECT_TRUE(ui.messages().isEmpty()) << ui.messages().join(u'\n').toStdString();
 }
 
