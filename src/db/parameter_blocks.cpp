@@ -27,6 +27,13 @@ QByteArray connectionParameterBlock(const QStringList& lines)
         const QString name = line.left(equals).trimmed().toLower();
         const QByteArray value = encodeTextExactly(CodePage::Cp1251, line.mid(equals + 1));
         char item = 0;
+        if (name == u"force_write" && (value == "0" || value == "1")) {
+            // Numeric: on (1) writes every page through to disk at once.
+            block.append(static_cast<char>(isc_dpb_force_write));
+            block.append(static_cast<char>(1));
+            block.append(static_cast<char>(value == "1"));
+            continue;
+        }
         if (equals < 0)
             item = 0;
         else if (name == u"user_name")

@@ -7,8 +7,8 @@
 #include <QStringList>
 
 // The connection's block from "name=value" lines (user_name, password,
-// lc_ctype, sql_role_name), with SQL dialect 3 added; values go in code page
-// 1251. Throws DatabaseError for an unknown or malformed line.
+// lc_ctype, sql_role_name, and force_write=0 or 1), with SQL dialect 3
+// added; values go in code page 1251. Throws DatabaseError for an unknown or malformed line.
 QByteArray connectionParameterBlock(const QStringList& lines);
 
 // The transaction's block from item names (read, write, read_committed,
