@@ -114,9 +114,14 @@ std::optional<qint64> parseInteger(const QByteArray& text)
         return value;
     // A number with decimals read as an integer loses its fraction.
     const std::optional<double> number = parseNumber(text);
-    if (!number || !(*number > -9223372036854775808.0 && *number < 9223372036854775808.0))
+    return number ? integerPart(*number) : std::nullopt;
+}
+
+std::optional<qint64> integerPart(double value)
+{
+    if (!(value > -9223372036854775808.0 && value < 9223372036854775808.0))
         return std::nullopt;
-    return static_cast<qint64>(*number);
+    return static_cast<qint64>(value);
 }
 
 std::optional<double> parseNumber(const QByteArray& text)

@@ -34,6 +34,9 @@ QByteArray encodeCharacter(const QByteArray& bytes, int length);
 QByteArray trimCharacter(const char* field, int length);
 QByteArray trimNumber(const char* field, int length);
 
+// The integer part of a number; nothing when it is out of range or no number.
+std::optional<qint64> integerPart(double value);
+
 // Number text with a full stop; nothing when it is not a number.
 std::optional<qint64> parseInteger(const QByteArray& text);
 std::optional<double> parseNumber(const QByteArray& text);

@@ -13,8 +13,12 @@ LocalRow::LocalRow(const LocalTable& table, const char* record)
 
 qint64 LocalRow::asInteger(const QString& column) const
 {
-    if (const auto* handler = table_->calculatedColumn(column))
-        return static_cast<qint64>((*handler)(*this));
+    if (const auto* handler = table_->calculatedColumn(column)) {
+        const std::optional<qint64> value = dbf::integerPart((*handler)(*this));
+        if (!value)
+            throw TerminalError(QStringLiteral("The column %1 of the table %2 is no integer.").arg(column, table_->path()));
+        return *value;
+    }
     const DbfColumn& field = stored(column);
     const QByteArray text = numberText(field);
     if (text.isEmpty())

@@ -37,6 +37,7 @@ public:
     void close();
     bool isOpen() const { return file_.isOpen(); }
 
+    // Moving posts a pending change first, as append() and edit() do.
     void first();
     // At the last live record, sets the end marker and keeps the record.
     void next();
@@ -69,7 +70,8 @@ public:
     void post();
     void cancel();
     // Marks the current row deleted; the next live row becomes current, or
-    // the previous one when it was the last.
+    // the previous one when it was the last. A pending edit of the row is
+    // dropped, and a pending append is dropped instead of deleting anything.
     void deleteRow();
 
 Q_SIGNALS:
