@@ -364,7 +364,8 @@ void Query::prepare()
     for (short i = 0; i < output->sqld; ++i) {
         XSQLVAR& var = output->sqlvar[i];
         const short base = var.sqltype & ~1;
-        columnData[i].resize(var.sqllen + (base == SQL_VARYING ? 2 : 0));
+        // At least one byte, so that even a NULL literal's column has a place.
+        columnData[i].resize(std::max(1, var.sqllen + (base == SQL_VARYING ? 2 : 0)));
         var.sqldata = columnData[i].data();
         // Made nullable so the indicator is always filled in.
         var.sqltype = base | 1;
