@@ -28,6 +28,10 @@ public:
 
     void Btn_ExitClick();
 
+    // Fill the tiles of the 24-tile or the 45-tile screen from the database.
+    void LoadMainTiles();
+    void LoadP2Tiles();
+
     QLabel* Panel999 = nullptr;
     QPushButton* Btn_Exit = nullptr;
 

@@ -23,6 +23,17 @@ QByteArray encodeText(CodePage page, const QString& text, bool* lossless)
     QByteArray bytes = encoder.encode(text);
     if (lossless)
         *lossless = !encoder.hasError();
+    if (!encoder.hasError())
+        return bytes;
+    // The converter puts its own substitute in; '?' is what readers expect.
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QStringEncoder single(codecName(page));
+        const QByteArray piece = single.encode(QStringView(text).mid(i, length));
+        bytes += single.hasError() ? QByteArray("?") : piece;
+        i += length;
+    }
     return bytes;
 }
 

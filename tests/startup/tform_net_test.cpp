@@ -15,7 +15,7 @@ namespace {
 
 class ConnectionSettings : public TerminalTest {
 protected:
-    void SetUp() override { startProgram(); }
+    void SetUp() override { startProgramWithoutDatabase(); }
 
     QByteArray netTxt() { return readWholeFile(programFile(QStringLiteral("Net.txt"))); }
     void setNetTxt(const QByteArray& bytes) { writeWholeFile(programFile(QStringLiteral("Net.txt")), bytes); }
@@ -162,6 +162,6 @@ class ConnectionSettingsOnWideScreen : public TerminalTest {};
 TEST_F(ConnectionSettingsOnWideScreen, NeverScaled)
 {
     setScreen({1920, 1080});
-    startProgram();
+    startProgramWithoutDatabase();
     EXPECT_EQ(Form_Net->size(), QSize(425, 481));
 }

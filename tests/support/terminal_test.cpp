@@ -28,6 +28,13 @@ void TerminalTest::startProgram()
     forms = std::make_unique<Forms>();
 }
 
+void TerminalTest::startProgramWithoutDatabase()
+{
+    startProgram();
+    ui.clear();
+    resetProgramEnd();
+}
+
 QString TerminalTest::programDir() const
 {
     return folder.path() + u'/';

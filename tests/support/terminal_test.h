@@ -20,6 +20,10 @@ protected:
     void setScreen(QSize size);
     // Creates every window in order, as the program does at start.
     void startProgram();
+    // Creates the windows with no database to reach: the connection start
+    // takes its failure path, and what it showed and the program end it
+    // asked for are forgotten, so the test starts from the windows alone.
+    void startProgramWithoutDatabase();
 
     QString programDir() const;
     QString programFile(const QString& name) const { return programDir() + name; }

@@ -8,30 +8,6 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-
-// encodeText's stand-in for a missing character depends on the codec (code
-// page 866 gets 0x7F, which reads back as a control character), so missing
-// characters are replaced with '?' here, one at a time.
-QByteArray encodeMarkingMissing(CodePage page, const QString& text)
-{
-    bool lossless = true;
-    QByteArray bytes = encodeText(page, text, &lossless);
-    if (lossless)
-        return bytes;
-    bytes.clear();
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        bool ok = true;
-        const QByteArray piece = encodeText(page, text.mid(i, length), &ok);
-        bytes += ok ? piece : QByteArray("?");
-        i += length;
-    }
-    return bytes;
-}
-
-} // namespace
-
 LocalTable::LocalTable(QObject* parent)
     : QObject(parent)
 {
@@ -210,7 +186,7 @@ void LocalTable::setText(const QString& column, const QString& value)
     const DbfColumn& field = assignable(column);
     if (field.type != 'C')
         throw TerminalError(QStringLiteral("The column %1 holds numbers, not text.").arg(field.name));
-    putField(field, dbf::encodeCharacter(encodeMarkingMissing(header_.codePage, value), field.length));
+    putField(field, dbf::encodeCharacter(encodeText(header_.codePage, value), field.length));
 }
 
 void LocalTable::post()
