@@ -10,6 +10,7 @@ packages=(
   libxlsxwriter-dev
   googletest libgtest-dev
   clang libclang-rt-14-dev
+  python3
   fonts-liberation
   xdg-utils
 )

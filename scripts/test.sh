@@ -10,3 +10,6 @@ scripts/start-firebird.sh
 
 scripts/build.sh "$root/build"
 (cd build && ctest -j2 --output-on-failure)
+
+# Any crash the fuzzers find in their bounded run fails the test command.
+scripts/fuzz.sh
