@@ -1,15 +1,19 @@
 #include "order/tform_main.h"
 
 #include "order/localtable/prepare_local_tables.h"
+#include "order/order_grid.h"
+#include "order/tform_p2.h"
 #include "startup/application.h"
 #include "startup/design.h"
 #include "startup/environment.h"
+#include "startup/forms.h"
 #include "startup/interaction.h"
 #include "startup/program_state.h"
 #include "startup/scaling.h"
 #include "startup/settings_files.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,21 +31,9 @@ TForm_Main::TForm_Main()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(windowDefaultFont());
     setFixedSize(DesignedWidth, DesignedHeight);
-    createControls();
     createDataSources();
+    buildOrderScreen(*this, MainScreenLayout, DSKassa);
     connectHandlers();
-}
-
-void TForm_Main::createControls()
-{
-    Panel999 = placeControl<QLabel>(this, QStringLiteral("Panel999"), QRect(0, 0, 398, 90));
-    Panel999->setFont(designFont(QStringLiteral("Arial"), 77, true));
-    Panel999->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel999->setAutoFillBackground(true);
-
-    Btn_Exit = placeControl<QPushButton>(this, QStringLiteral("Btn_Exit"), QRect(712, 537, 88, 43));
-    Btn_Exit->setText(QStringLiteral("Выход"));
-    Btn_Exit->setToolTip(QStringLiteral("Выход из программы"));
 }
 
 void TForm_Main::createDataSources()
@@ -62,7 +54,50 @@ void TForm_Main::createDataSources()
 
 void TForm_Main::connectHandlers()
 {
+    for (int i = 1; i <= tileCount(); ++i) {
+        const TileControls& t = tile(i);
+        for (QWidget* control : {static_cast<QWidget*>(t.panel), static_cast<QWidget*>(t.image),
+                                 static_cast<QWidget*>(t.memo), static_cast<QWidget*>(t.edit)})
+            control->installEventFilter(this);
+        connect(t.button, &QPushButton::clicked, this, [this, button = t.button] { Button1Click(button); });
+    }
+    connect(Btn_Down, &QPushButton::clicked, this, &TForm_Main::Btn_DownClick);
+    connect(Btn_Up, &QPushButton::clicked, this, &TForm_Main::Btn_UpClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TForm_Main::BtnCancelClick);
     connect(Btn_Exit, &QPushButton::clicked, this, &TForm_Main::Btn_ExitClick);
+}
+
+bool TForm_Main::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = isPressEvent(event);
+    if (!press && !isReleaseEvent(event))
+        return QWidget::eventFilter(watched, event);
+    auto* control = static_cast<QWidget*>(watched);
+    switch (tileControlKind(control)) {
+    case TileControlKind::Panel:
+        press ? Panel1MouseDown(control) : Panel1MouseUp(control);
+        return true;
+    case TileControlKind::Image:
+        press ? Image1MouseDown(control) : Image1MouseUp(control);
+        return true;
+    case TileControlKind::Memo:
+        press ? Memo1MouseDown(control) : Memo1MouseUp(control);
+        return true;
+    case TileControlKind::Edit:
+        press ? Edit1MouseDown(control) : Edit1MouseUp(control);
+        return true;
+    case TileControlKind::Button:
+    case TileControlKind::None:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+OrderScreenControls& TForm_Main::screenInUse()
+{
+    if (UseFormP2)
+        return *Form_P2;
+    return *Form_Main;
 }
 
 void TForm_Main::FormCreate()
@@ -73,7 +108,7 @@ void TForm_Main::FormCreate()
     UseFormP2 = false;
     PrepareLocalTables(environment().programDir, TKassa, TCount, TMenu);
     writeDefaultNetTxt(environment().programDir);
-    clearTileData();
+    clearTileData(MaxTiles);
 }
 
 void TForm_Main::applyMainWindowGeometry()
@@ -89,12 +124,14 @@ void TForm_Main::applyMainWindowGeometry()
     move(mainWindowLeft(screen.width(), width()), 0);
 }
 
-void TForm_Main::clearTileData()
+void TForm_Main::clearTileData(int lastTile)
 {
-    TileKod.fill(0);
-    TileName.fill(QString());
-    TilePriceText.fill(QString());
-    TilePrice.fill(0.0);
+    for (int i = 1; i <= lastTile; ++i) {
+        TileKod[i] = 0;
+        TileName[i].clear();
+        TilePriceText[i].clear();
+        TilePrice[i] = 0.0;
+    }
 }
 
 void TForm_Main::Btn_ExitClick()

@@ -1,23 +1,25 @@
 // The 24-tile order screen and main window of the program. It owns the
-// order-screen data for both layouts: the per-tile data and the handlers of
-// the bottom buttons.
+// order-screen data for both layouts: the local table views, the per-tile
+// data, and the handlers of the bottom buttons, which the 45-tile screen
+// passes its clicks to.
 #pragma once
 
 #include "order/localtable/local_table.h"
 #include "order/localtable/local_table_model.h"
+#include "order/order_screen.h"
 
 #include <QString>
 #include <QWidget>
 #include <array>
 
-class QLabel;
 class QPushButton;
+class Query;
 
-class TForm_Main : public QWidget {
+class TForm_Main : public QWidget, public OrderScreenControls {
     Q_OBJECT
 
 public:
-    // Tile numbers run from 1; index 0 is unused.
+    // Tile numbers run from 1 to 405 over both layouts; index 0 is unused.
     static constexpr int MaxTiles = 405;
 
     TForm_Main();
@@ -26,14 +28,37 @@ public:
     // default Net.txt and the cleared per-tile data.
     void FormCreate();
 
-    void Btn_ExitClick();
+    // The order screen in use: Form_P2 when UseFormP2 is set, else Form_Main.
+    static OrderScreenControls& screenInUse();
 
     // Fill the tiles of the 24-tile or the 45-tile screen from the database.
     void LoadMainTiles();
     void LoadP2Tiles();
 
-    QLabel* Panel999 = nullptr;
-    QPushButton* Btn_Exit = nullptr;
+    // Press and release of tile n on the screen in use; a press orders one portion.
+    void TilePress(int n);
+    void TileRelease(int n);
+
+    // Mouse handlers of the tile controls, shared by all tiles.
+    void Panel1MouseDown(QWidget* sender);
+    void Panel1MouseUp(QWidget* sender);
+    void Image1MouseDown(QWidget* sender);
+    void Image1MouseUp(QWidget* sender);
+    void Memo1MouseDown(QWidget* sender);
+    void Memo1MouseUp(QWidget* sender);
+    void Edit1MouseDown(QWidget* sender);
+    void Edit1MouseUp(QWidget* sender);
+
+    // The order table.
+    void AddTileDish(int i, QPushButton* button, double delta);
+    void Button1Click(QPushButton* sender);
+    enum class TotalOn { ScreenInUse, BothScreens };
+    void ShowOrderTotal(TotalOn screens);
+    void Btn_DownClick();
+    void Btn_UpClick();
+    void BtnCancelClick();
+
+    void Btn_ExitClick();
 
     // The order being composed (editing, open for the whole run), the
     // read-only view the total is counted on, and the menu cache.
@@ -50,12 +75,21 @@ public:
     std::array<double, MaxTiles + 1> TilePrice {};
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
     void createDataSources();
     void connectHandlers();
     void applyMainWindowGeometry();
-    void clearTileData();
+    void clearTileData(int lastTile);
+    // Steps shared by both loaders.
+    void loadTiles(OrderScreenControls& screen, Query& tileStatement, const QString& firstSection,
+                   const QString& lastSection);
+    void openNewOrder(TotalOn colours);
+    // Moves TKassa to the row of the dish, with the grids detached.
+    bool findOrderRow(qint64 kod);
+
+    // The tile whose press has not been released yet, or 0.
+    int pressedTile_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "startup/program_state.h"
 #include "startup/scaling.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -19,25 +20,66 @@ TForm_P2::TForm_P2()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(windowDefaultFont());
     setDesignedSize(800, 580);
-    createControls();
+    buildOrderScreen(*this, P2ScreenLayout, Form_Main->DSKassa);
     connectHandlers();
-}
-
-void TForm_P2::createControls()
-{
-    Panel999 = placeControl<QLabel>(this, QStringLiteral("Panel999"), QRect(0, 0, 398, 80));
-    Panel999->setFont(designFont(QStringLiteral("Arial"), 77, true));
-    Panel999->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel999->setAutoFillBackground(true);
-
-    Btn_Exit = placeControl<QPushButton>(this, QStringLiteral("Btn_Exit"), QRect(712, 541, 88, 39));
-    Btn_Exit->setText(QStringLiteral("Выход"));
-    Btn_Exit->setToolTip(QStringLiteral("Выход из программы"));
 }
 
 void TForm_P2::connectHandlers()
 {
-    connect(Btn_Exit, &QPushButton::clicked, this, [] { Form_Main->Btn_Exit->click(); });
+    for (int i = 1; i <= tileCount(); ++i) {
+        const TileControls& t = tile(i);
+        for (QWidget* control : {static_cast<QWidget*>(t.panel), static_cast<QWidget*>(t.memo), static_cast<QWidget*>(t.edit)})
+            control->installEventFilter(this);
+        connect(t.button, &QPushButton::clicked, this, [this, button = t.button] { Button1Click(button); });
+    }
+    // Each bottom button clicks its namesake on Form_Main, whose handler works on the screen in use.
+    const std::pair<QPushButton*, QPushButton* TForm_Main::*> bottoms[] = {
+        {BtnKassa, &TForm_Main::BtnKassa},   {Btn_Print, &TForm_Main::Btn_Print}, {Btn_Status, &TForm_Main::Btn_Status},
+        {BtnInfo, &TForm_Main::BtnInfo},     {Btn_Kolvo, &TForm_Main::Btn_Kolvo}, {Btn_Down, &TForm_Main::Btn_Down},
+        {Btn_Up, &TForm_Main::Btn_Up},       {BtnMenu, &TForm_Main::BtnMenu},     {BtnCancel, &TForm_Main::BtnCancel},
+        {Btn_Exit, &TForm_Main::Btn_Exit},
+    };
+    for (const auto& [own, target] : bottoms)
+        connect(own, &QPushButton::clicked, this, [target] { (Form_Main->*target)->click(); });
+}
+
+bool TForm_P2::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = isPressEvent(event);
+    if (!press && !isReleaseEvent(event))
+        return TerminalDialog::eventFilter(watched, event);
+    auto* control = static_cast<QWidget*>(watched);
+    switch (tileControlKind(control)) {
+    case TileControlKind::Panel:
+        press ? Panel1MouseDown(control) : Panel1MouseUp(control);
+        return true;
+    case TileControlKind::Memo:
+        press ? Memo1MouseDown(control) : Memo1MouseUp(control);
+        return true;
+    case TileControlKind::Edit:
+        press ? Edit1MouseDown(control) : Edit1MouseUp(control);
+        return true;
+    case TileControlKind::Image:
+    case TileControlKind::Button:
+    case TileControlKind::None:
+        break;
+    }
+    return TerminalDialog::eventFilter(watched, event);
+}
+
+void TForm_P2::Panel1MouseDown(QWidget* sender) { Form_Main->TilePress(tileNumberOf(sender)); }
+void TForm_P2::Panel1MouseUp(QWidget* sender) { Form_Main->TileRelease(tileNumberOf(sender)); }
+void TForm_P2::Memo1MouseDown(QWidget* sender) { Form_Main->TilePress(tileNumberOf(sender)); }
+void TForm_P2::Memo1MouseUp(QWidget* sender) { Form_Main->TileRelease(tileNumberOf(sender)); }
+void TForm_P2::Edit1MouseDown(QWidget* sender) { Form_Main->TilePress(tileNumberOf(sender)); }
+void TForm_P2::Edit1MouseUp(QWidget* sender) { Form_Main->TileRelease(tileNumberOf(sender)); }
+
+void TForm_P2::Button1Click(QPushButton* sender)
+{
+    const int i = tileNumberOf(sender);
+    if (i < 1 || i > TForm_Main::MaxTiles || Form_Main->TileKod[i] == 0)
+        return;
+    Form_Main->AddTileDish(i, sender, -1);
 }
 
 void TForm_P2::FormCreate()

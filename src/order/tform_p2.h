@@ -1,13 +1,14 @@
-// The 45-tile order screen. It holds no order data of its own: its bottom
-// buttons hand their clicks to Form_Main, and closing it ends the program.
+// The 45-tile order screen. It holds no order data of its own: its tile
+// presses and bottom buttons go to Form_Main's handlers, and closing it ends
+// the program.
 #pragma once
 
+#include "order/order_screen.h"
 #include "startup/terminal_dialog.h"
 
-class QLabel;
 class QPushButton;
 
-class TForm_P2 : public TerminalDialog {
+class TForm_P2 : public TerminalDialog, public OrderScreenControls {
     Q_OBJECT
 
 public:
@@ -20,13 +21,20 @@ public:
 
     void done(int result) override;
 
-    QLabel* Panel999 = nullptr;
-    QPushButton* Btn_Exit = nullptr;
+    // Mouse handlers of the tile controls, shared by all tiles.
+    void Panel1MouseDown(QWidget* sender);
+    void Panel1MouseUp(QWidget* sender);
+    void Memo1MouseDown(QWidget* sender);
+    void Memo1MouseUp(QWidget* sender);
+    void Edit1MouseDown(QWidget* sender);
+    void Edit1MouseUp(QWidget* sender);
+    // The tile quantity buttons take a portion away.
+    void Button1Click(QPushButton* sender);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createControls();
     void connectHandlers();
 };

@@ -3,6 +3,10 @@
 
 #include "startup/terminal_dialog.h"
 
+#include <array>
+
+class QPushButton;
+
 class TForm_Spisok : public TerminalDialog {
     Q_OBJECT
 
@@ -11,4 +15,10 @@ public:
 
     // Creation step, run once at start.
     void FormCreate();
+
+    // Button1 .. Button9: the nine sections, named by the tile loader.
+    std::array<QPushButton*, 10> SectionButton {};
+
+private:
+    void createControls();
 };

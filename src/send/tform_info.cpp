@@ -1,12 +1,37 @@
 #include "send/tform_info.h"
 
+#include "startup/design.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
 TForm_Info::TForm_Info()
     : TerminalDialog(QStringLiteral("Информация о заказе"))
 {
     setObjectName(QStringLiteral("Form_Info"));
+    setFont(windowDefaultFont());
+    setDesignedSize(469, 454);
+    createControls();
+}
+
+void TForm_Info::createControls()
+{
+    Label1 = placeControl<QLabel>(this, QStringLiteral("Label1"), QRect(0, 0, 469, 20));
+    Label1->setText(QStringLiteral("Здесь вы можете разместить дополнительную информацию о вашем заказе."));
+    QFont bold = font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Memo1 = placeControl<QPlainTextEdit>(this, QStringLiteral("Memo1"), QRect(0, 22, 469, 385));
+    BitBtn1 = placeControl<QPushButton>(this, QStringLiteral("BitBtn1"), QRect(0, 413, 217, 41));
+    BitBtn1->setText(QStringLiteral("OK"));
+    BitBtn1->setDefault(true);
+    BitBtn2 = placeControl<QPushButton>(this, QStringLiteral("BitBtn2"), QRect(252, 413, 217, 41));
+    BitBtn2->setText(QStringLiteral("Cancel"));
 }
 
 void TForm_Info::FormCreate()
 {
     applyDialogScaleRule();
+    Memo1->clear();
 }

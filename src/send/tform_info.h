@@ -1,7 +1,11 @@
-// The order note dialog.
+// The order note dialog: one free-text note for the order being composed.
 #pragma once
 
 #include "startup/terminal_dialog.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 class TForm_Info : public TerminalDialog {
     Q_OBJECT
@@ -9,6 +13,14 @@ class TForm_Info : public TerminalDialog {
 public:
     TForm_Info();
 
-    // Creation step, run once at start.
+    // Creation step: dialog scale rule, then the note emptied.
     void FormCreate();
+
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+private:
+    void createControls();
 };

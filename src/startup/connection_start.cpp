@@ -4,6 +4,9 @@
 #include "db/tform_base.h"
 
 #include "order/tform_main.h"
+#include "order/tform_p2.h"
+
+#include <QTabWidget>
 #include "startup/application.h"
 #include "startup/codepages.h"
 #include "startup/environment.h"
@@ -130,4 +133,5 @@ void TForm_Base::loadTiles()
         Form_Main->LoadP2Tiles();
     else
         Form_Main->LoadMainTiles();
+    TForm_Main::screenInUse().PageControl1->setCurrentIndex(0);
 }

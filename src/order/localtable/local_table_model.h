@@ -4,12 +4,12 @@
 // silent, so moving the table's cursor for a search does not move the grids.
 #pragma once
 
+#include "order/localtable/local_table.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
-
-class LocalTable;
 
 struct LocalTableColumn {
     QString field;  // stored or calculated column of the table
