@@ -1,5 +1,6 @@
 #include "order/order_screen.h"
 
+#include "order/button_pictures.h"
 #include "order/order_grid.h"
 #include "startup/design.h"
 
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <optional>
 
 namespace {
 
@@ -168,20 +170,21 @@ void OrderScreenControls::buildOrderScreen(QWidget& window, const OrderScreenLay
         QString caption;
         QString hint;
         QFont font;
+        std::optional<ButtonPicture> picture;
     };
     const QFont windowFont = window.font();
     const QFont smallSans = designFont(SansSerif, 11);
     Bottom bottoms[] = {
-        {BtnKassa, "BtnKassa", QStringLiteral("Заказать"), QStringLiteral("Отправить заказ"), windowFont},
-        {Btn_Print, "Btn_Print", QString(), QStringLiteral("Печать заказа"), windowFont},
-        {Btn_Status, "Btn_Status", QStringLiteral("Статус"), QStringLiteral("Информация о статусе заказов"), smallSans},
-        {BtnInfo, "BtnInfo", QStringLiteral("Информ."), QString(), smallSans},
-        {Btn_Kolvo, "Btn_Kolvo", QStringLiteral("0,00"), QStringLiteral("Количество"), designFont(Arial, 32, true)},
-        {Btn_Down, "Btn_Down", QString(), QStringLiteral("Следующая строка заказа"), windowFont},
-        {Btn_Up, "Btn_Up", QString(), QStringLiteral("Предыдущая строка заказа"), windowFont},
-        {BtnMenu, "BtnMenu", QStringLiteral("Меню"), QStringLiteral("Список товаров не вошедших на кнопки панелей"), smallSans},
-        {BtnCancel, "BtnCancel", QStringLiteral("Сброс"), QStringLiteral("Сброс заказа"), windowFont},
-        {Btn_Exit, "Btn_Exit", QStringLiteral("Выход"), QStringLiteral("Выход из программы"), windowFont},
+        {BtnKassa, "BtnKassa", QStringLiteral("Заказать"), QStringLiteral("Отправить заказ"), windowFont, ButtonPicture::Kassa},
+        {Btn_Print, "Btn_Print", QString(), QStringLiteral("Печать заказа"), windowFont, ButtonPicture::Print},
+        {Btn_Status, "Btn_Status", QStringLiteral("Статус"), QStringLiteral("Информация о статусе заказов"), smallSans, ButtonPicture::Status},
+        {BtnInfo, "BtnInfo", QStringLiteral("Информ."), QString(), smallSans, ButtonPicture::Info},
+        {Btn_Kolvo, "Btn_Kolvo", QStringLiteral("0,00"), QStringLiteral("Количество"), designFont(Arial, 32, true), std::nullopt},
+        {Btn_Down, "Btn_Down", QString(), QStringLiteral("Следующая строка заказа"), windowFont, ButtonPicture::Down},
+        {Btn_Up, "Btn_Up", QString(), QStringLiteral("Предыдущая строка заказа"), windowFont, ButtonPicture::Up},
+        {BtnMenu, "BtnMenu", QStringLiteral("Меню"), QStringLiteral("Список товаров не вошедших на кнопки панелей"), smallSans, ButtonPicture::Menu},
+        {BtnCancel, "BtnCancel", QStringLiteral("Сброс"), QStringLiteral("Сброс заказа"), windowFont, ButtonPicture::Cancel},
+        {Btn_Exit, "Btn_Exit", QStringLiteral("Выход"), QStringLiteral("Выход из программы"), windowFont, ButtonPicture::Exit},
     };
     for (int k = 0; k < 10; ++k) {
         Bottom& b = bottoms[k];
@@ -191,6 +194,10 @@ void OrderScreenControls::buildOrderScreen(QWidget& window, const OrderScreenLay
         b.button->setToolTip(b.hint);
         b.button->setFont(b.font);
         b.button->setFocusPolicy(Qt::NoFocus);
+        if (b.picture) {
+            b.button->setIcon(buttonIcon(*b.picture));
+            b.button->setIconSize(buttonPictureSize(*b.picture));
+        }
     }
 
     setOrderColours(false);

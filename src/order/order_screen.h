@@ -89,7 +89,8 @@ enum class TileControlKind { None, Panel, Image, Memo, Edit, Button };
 TileControlKind tileControlKind(const QObject* control);
 
 // A press of a tile control: a mouse-down of any button. The second press of
-// a double click is a press of its own.
+// a double tap reaches a widget as a double-click event only, and counts as
+// a press of its own.
 bool isPressEvent(const QEvent* event);
 bool isReleaseEvent(const QEvent* event);
 
