@@ -10,7 +10,7 @@ packages=(
   libxlsxwriter-dev
   googletest libgtest-dev
   clang libclang-rt-14-dev
-  python3
+  python3 python3-openpyxl
   fonts-liberation
   xdg-utils
 )

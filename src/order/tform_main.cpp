@@ -64,7 +64,13 @@ void TForm_Main::connectHandlers()
     connect(Btn_Down, &QPushButton::clicked, this, &TForm_Main::Btn_DownClick);
     connect(Btn_Up, &QPushButton::clicked, this, &TForm_Main::Btn_UpClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TForm_Main::BtnCancelClick);
+    connect(Btn_Kolvo, &QPushButton::clicked, this, &TForm_Main::Btn_KolvoClick);
+    connect(BtnMenu, &QPushButton::clicked, this, &TForm_Main::BtnMenuClick);
     connect(Btn_Exit, &QPushButton::clicked, this, &TForm_Main::Btn_ExitClick);
+    connect(Btn_Status, &QPushButton::clicked, this, &TForm_Main::Btn_StatusClick);
+    connect(Btn_Print, &QPushButton::clicked, this, &TForm_Main::Btn_PrintClick);
+    connect(BtnKassa, &QPushButton::clicked, this, &TForm_Main::BtnKassaClick);
+    connect(BtnInfo, &QPushButton::clicked, this, &TForm_Main::BtnInfoClick);
 }
 
 bool TForm_Main::eventFilter(QObject* watched, QEvent* event)

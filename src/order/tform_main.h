@@ -57,8 +57,17 @@ public:
     void Btn_DownClick();
     void Btn_UpClick();
     void BtnCancelClick();
+    // The quantity keypad, and the list of the dishes without a tile.
+    void Btn_KolvoClick();
+    void BtnMenuClick();
 
     void Btn_ExitClick();
+    // The user's orders over a period, and the printout of the order.
+    void Btn_StatusClick();
+    void Btn_PrintClick();
+    // Sending the order, and its note.
+    void BtnKassaClick();
+    void BtnInfoClick();
 
     // The order being composed (editing, open for the whole run), the
     // read-only view the total is counted on, and the menu cache.

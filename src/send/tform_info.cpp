@@ -1,5 +1,6 @@
 #include "send/tform_info.h"
 
+#include "order/button_pictures.h"
 #include "startup/design.h"
 
 #include <QLabel>
@@ -26,8 +27,23 @@ void TForm_Info::createControls()
     BitBtn1 = placeControl<QPushButton>(this, QStringLiteral("BitBtn1"), QRect(0, 413, 217, 41));
     BitBtn1->setText(QStringLiteral("OK"));
     BitBtn1->setDefault(true);
+    BitBtn1->setIcon(buttonIcon(ButtonPicture::Ok));
     BitBtn2 = placeControl<QPushButton>(this, QStringLiteral("BitBtn2"), QRect(252, 413, 217, 41));
     BitBtn2->setText(QStringLiteral("Cancel"));
+    BitBtn2->setIcon(buttonIcon(ButtonPicture::CancelCross));
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Info::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm_Info::BitBtn2Click);
+}
+
+void TForm_Info::BitBtn2Click()
+{
+    Memo1->clear();
+    TerminalDialog::reject();
+}
+
+void TForm_Info::reject()
+{
+    BitBtn2Click();
 }
 
 void TForm_Info::FormCreate()

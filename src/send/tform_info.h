@@ -16,6 +16,10 @@ public:
     // Creation step: dialog scale rule, then the note emptied.
     void FormCreate();
 
+    // Cancel, or Esc: the note is emptied, not restored.
+    void BitBtn2Click();
+    void reject() override;
+
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtn1 = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "startup/forms.h"
+#include "support/qt_printers.h"
 #include "support/scripted_interaction.h"
 
 #include <QSize>
