@@ -66,6 +66,7 @@ OrderGrid::OrderGrid(QWidget* parent, LocalTableModel& source, const QList<int>&
     setFrameShape(QFrame::NoFrame);
     setShowGrid(false);
     setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setItemDelegate(new VerticalLinesDelegate(this));
     horizontalHeader()->hide();
     setVerticalHeader(new RowIndicator(this, source));
@@ -77,7 +78,16 @@ OrderGrid::OrderGrid(QWidget* parent, LocalTableModel& source, const QList<int>&
     setAutoFillBackground(true);
 
     connect(&source, &LocalTableModel::currentRowChanged, this, &OrderGrid::followCurrentRow);
-    connect(&source, &QAbstractItemModel::modelReset, this, [this] { followCurrentRow(source_.currentRow()); });
+    connect(&source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        widths_.clear();
+        for (int column = 0; column < model()->columnCount(); ++column)
+            widths_ << columnWidth(column);
+    });
+    connect(&source, &QAbstractItemModel::modelReset, this, [this] {
+        for (int column = 0; column < widths_.size(); ++column)
+            setColumnWidth(column, widths_.at(column));
+        followCurrentRow(source_.currentRow());
+    });
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) { source_.setCurrentRow(index.row()); });
 }
 

@@ -21,4 +21,7 @@ private:
     void followCurrentRow(int row);
 
     LocalTableModel& source_;
+    // Column widths survive the model's resets, which would otherwise put
+    // every column back to the default width.
+    QList<int> widths_;
 };

@@ -15,10 +15,14 @@ QRect scaled(const QRect& r, ScaleFactor f)
 // Grid columns and rows are sized by the grid, not by child widgets.
 void scaleGridSections(QTableView& grid, ScaleFactor f)
 {
+    // The default size first: setting it puts every section back to it.
     QHeaderView* columns = grid.horizontalHeader();
+    QList<int> widths;
     for (int i = 0; i < columns->count(); ++i)
-        columns->resizeSection(i, f.apply(columns->sectionSize(i)));
+        widths << columns->sectionSize(i);
     columns->setDefaultSectionSize(f.apply(columns->defaultSectionSize()));
+    for (int i = 0; i < widths.size(); ++i)
+        columns->resizeSection(i, f.apply(widths.at(i)));
     QHeaderView* rows = grid.verticalHeader();
     rows->setDefaultSectionSize(f.apply(rows->defaultSectionSize()));
     if (rows->isVisible())

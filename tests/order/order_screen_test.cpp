@@ -87,6 +87,8 @@ TEST_F(OrderScreens, BothScreensScaleByTheMainWindowFactor)
     EXPECT_EQ(Form_P2->Panel999->height(), 123);
     EXPECT_EQ(Form_Main->tile(24).panel->geometry(), QRect(916, 525, 302, 103));
     EXPECT_EQ(Form_Main->tile(24).memo->font().pixelSize(), 20);
+    EXPECT_EQ(Form_Main->GridKassa->columnWidth(0), 321);
+    EXPECT_EQ(Form_P2->GridKassa->columnWidth(3), 100);
 }
 
 TEST_F(OrderScreens, BothGridsShowTheSameRows)

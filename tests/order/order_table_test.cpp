@@ -176,6 +176,9 @@ TEST_F(OrderTable, DownAndUpStopAtTheEnds)
     Form_Main->Btn_Up->click();
     EXPECT_EQ(table.currentRow(), 0);
     EXPECT_EQ(Form_Main->DSKassa.currentRow(), 0);
+    // Rows added and removed keep the grid's column widths.
+    EXPECT_EQ(Form_Main->GridKassa->columnWidth(0), 208);
+    EXPECT_EQ(Form_P2->GridKassa->columnWidth(3), 65);
     Form_Main->Btn_Down->click();
     EXPECT_EQ(table.currentRow(), 1);
 }
