@@ -2,7 +2,10 @@
 
 #include "startup/application.h"
 #include "startup/environment.h"
+#include "startup/file_io.h"
 #include "startup/program_state.h"
+
+#include <QFileInfo>
 
 TerminalTest::TerminalTest()
 {
@@ -30,6 +33,9 @@ void TerminalTest::startProgram()
 
 void TerminalTest::startProgramWithoutDatabase()
 {
+    // A closed port on loopback: the connection is refused at once.
+    if (!QFileInfo::exists(programFile(QStringLiteral("Net.txt"))))
+        writeWholeFile(programFile(QStringLiteral("Net.txt")), "Local\r\n127.0.0.1/1:/nonexistent/devazire.fdb\r\n");
     startProgram();
     ui.clear();
     resetProgramEnd();
