@@ -115,6 +115,14 @@ TEST_F(GoodsList, ListShowsTheDishesWithoutATile)
     EXPECT_EQ(Form_Spisok->SectionButton[9]->geometry(), QRect(600, 417, 171, 52));
     EXPECT_EQ(Form_Spisok->size(), QSize(771, 469));
     EXPECT_EQ(Form_Spisok->windowTitle(), QStringLiteral("Дополнительный список товаров"));
+
+    // Scaled by 900 / 800, the columns keep their scaled widths after the menu is loaded into the list.
+    forms.reset();
+    setScreen({900, 700});
+    start();
+    EXPECT_EQ(Form_Spisok->GridMenu->model()->rowCount(), 3);
+    EXPECT_EQ(Form_Spisok->GridMenu->columnWidth(0), 478);
+    EXPECT_EQ(Form_Spisok->GridMenu->columnWidth(1), 128);
 }
 
 TEST_F(GoodsList, ConfirmedDishIsAddedOrIncremented)
