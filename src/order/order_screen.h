@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QRect>
+#include <QWidget>
 #include <QString>
 #include <array>
 #include <vector>
@@ -93,6 +94,33 @@ TileControlKind tileControlKind(const QObject* control);
 // a press of its own.
 bool isPressEvent(const QEvent* event);
 bool isReleaseEvent(const QEvent* event);
+
+// A window's mouse handlers for one kind of tile control.
+template <typename Window>
+struct TileMouseRoute {
+    TileControlKind kind;
+    void (Window::*down)(QWidget*);
+    void (Window::*up)(QWidget*);
+};
+
+// Hands a press or release of a tile control to the window's handler for
+// its kind; true when the event was one of them.
+template <typename Window, std::size_t N>
+bool routeTileMouse(Window& window, QObject* watched, const QEvent* event, const std::array<TileMouseRoute<Window>, N>& routes)
+{
+    const bool press = isPressEvent(event);
+    if (!press && !isReleaseEvent(event))
+        return false;
+    auto* control = static_cast<QWidget*>(watched);
+    const TileControlKind kind = tileControlKind(control);
+    for (const TileMouseRoute<Window>& route : routes) {
+        if (route.kind == kind) {
+            (window.*(press ? route.down : route.up))(control);
+            return true;
+        }
+    }
+    return false;
+}
 
 // The system's button-face and window colours.
 QColor buttonFaceColour();

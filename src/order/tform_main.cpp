@@ -75,28 +75,13 @@ void TForm_Main::connectHandlers()
 
 bool TForm_Main::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool press = isPressEvent(event);
-    if (!press && !isReleaseEvent(event))
-        return QWidget::eventFilter(watched, event);
-    auto* control = static_cast<QWidget*>(watched);
-    switch (tileControlKind(control)) {
-    case TileControlKind::Panel:
-        press ? Panel1MouseDown(control) : Panel1MouseUp(control);
-        return true;
-    case TileControlKind::Image:
-        press ? Image1MouseDown(control) : Image1MouseUp(control);
-        return true;
-    case TileControlKind::Memo:
-        press ? Memo1MouseDown(control) : Memo1MouseUp(control);
-        return true;
-    case TileControlKind::Edit:
-        press ? Edit1MouseDown(control) : Edit1MouseUp(control);
-        return true;
-    case TileControlKind::Button:
-    case TileControlKind::None:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+    static constexpr std::array<TileMouseRoute<TForm_Main>, 4> routes {{
+        {TileControlKind::Panel, &TForm_Main::Panel1MouseDown, &TForm_Main::Panel1MouseUp},
+        {TileControlKind::Image, &TForm_Main::Image1MouseDown, &TForm_Main::Image1MouseUp},
+        {TileControlKind::Memo, &TForm_Main::Memo1MouseDown, &TForm_Main::Memo1MouseUp},
+        {TileControlKind::Edit, &TForm_Main::Edit1MouseDown, &TForm_Main::Edit1MouseUp},
+    }};
+    return routeTileMouse(*this, watched, event, routes) || QWidget::eventFilter(watched, event);
 }
 
 OrderScreenControls& TForm_Main::screenInUse()

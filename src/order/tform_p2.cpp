@@ -45,26 +45,12 @@ void TForm_P2::connectHandlers()
 
 bool TForm_P2::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool press = isPressEvent(event);
-    if (!press && !isReleaseEvent(event))
-        return TerminalDialog::eventFilter(watched, event);
-    auto* control = static_cast<QWidget*>(watched);
-    switch (tileControlKind(control)) {
-    case TileControlKind::Panel:
-        press ? Panel1MouseDown(control) : Panel1MouseUp(control);
-        return true;
-    case TileControlKind::Memo:
-        press ? Memo1MouseDown(control) : Memo1MouseUp(control);
-        return true;
-    case TileControlKind::Edit:
-        press ? Edit1MouseDown(control) : Edit1MouseUp(control);
-        return true;
-    case TileControlKind::Image:
-    case TileControlKind::Button:
-    case TileControlKind::None:
-        break;
-    }
-    return TerminalDialog::eventFilter(watched, event);
+    static constexpr std::array<TileMouseRoute<TForm_P2>, 3> routes {{
+        {TileControlKind::Panel, &TForm_P2::Panel1MouseDown, &TForm_P2::Panel1MouseUp},
+        {TileControlKind::Memo, &TForm_P2::Memo1MouseDown, &TForm_P2::Memo1MouseUp},
+        {TileControlKind::Edit, &TForm_P2::Edit1MouseDown, &TForm_P2::Edit1MouseUp},
+    }};
+    return routeTileMouse(*this, watched, event, routes) || TerminalDialog::eventFilter(watched, event);
 }
 
 void TForm_P2::Panel1MouseDown(QWidget* sender) { Form_Main->TilePress(tileNumberOf(sender)); }
