@@ -1,52 +1,15 @@
 // Fuzz target: any bytes as a local table file. Opening them read-only and
 // for writing, reading every row and changing the table may fail only with
 // TerminalError; anything else, or a bad memory access, is a finding.
+#include "fuzz_input.h"
 #include "order/localtable/local_table.h"
 #include "startup/terminal_error.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
-
-char inputName[] = "/tmp/localtable-fuzz-XXXXXX";
-
-void removeInput()
-{
-    ::unlink(inputName);
-}
-
-// One file per fuzzing process, rewritten for every input.
-const QString& inputPath()
-{
-    static const QString path = [] {
-        const int fd = ::mkstemp(inputName);
-        if (fd < 0)
-            std::abort();
-        ::close(fd);
-        std::atexit(removeInput);
-        return QString::fromLocal8Bit(inputName);
-    }();
-    return path;
-}
-
-void writeInput(const uint8_t* data, size_t size)
-{
-    const int fd = ::open(inputPath().toLocal8Bit().constData(), O_WRONLY | O_TRUNC);
-    if (fd < 0)
-        std::abort();
-    for (size_t done = 0; done < size;) {
-        const ssize_t put = ::write(fd, data + done, size - done);
-        if (put <= 0)
-            std::abort();
-        done += static_cast<size_t>(put);
-    }
-    ::close(fd);
-}
 
 void readAllRows(LocalTable& table)
 {
@@ -71,7 +34,7 @@ void readAllRows(LocalTable& table)
 void exercise(bool readOnly)
 {
     LocalTable table;
-    table.setPath(inputPath());
+    table.setPath(fuzzInputPath());
     table.setReadOnly(readOnly);
     try {
         table.open();
@@ -97,7 +60,7 @@ void exercise(bool readOnly)
     }
     table.close();
     LocalTable reader;
-    reader.setPath(inputPath());
+    reader.setPath(fuzzInputPath());
     reader.setReadOnly(true);
     reader.open();
     readAllRows(reader);
@@ -107,9 +70,9 @@ void exercise(bool readOnly)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    writeInput(data, size);
+    writeFuzzInput(data, size);
     exercise(true);
-    writeInput(data, size);
+    writeFuzzInput(data, size);
     exercise(false);
     return 0;
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the local table fuzz target into the folder
-given: the empty order table, tables with live and deleted rows, and a few
-damaged headers."""
+"""Writes the seed corpus of each fuzz target into its own subfolder of the
+folder given: for the local tables the empty order table, tables with live
+and deleted rows and a few damaged headers; for the settings files Net.txt of
+both kinds and Name.txt with their line ends; for the password file inputs
+around the 15-byte header."""
 import os
 import struct
 import sys
@@ -30,7 +32,7 @@ def table(records, **kw):
 
 rows = [record(12345, "Чай", 150.5, 1), record(7, "Суп", 99.99, 0.3333, deleted=True),
         record(-3, "Хлеб", 3, 2.5)]
-seeds = {
+localtable = {
     "empty.dbf": table([]),
     "rows.dbf": table(rows),
     "dbase3.dbf": table(rows[:1], language=0),
@@ -39,7 +41,23 @@ seeds = {
     "partial-record.dbf": table(rows)[:-100],
     "truncated-header.dbf": table([])[:100],
 }
-os.makedirs(sys.argv[1], exist_ok=True)
-for name, data in seeds.items():
-    with open(os.path.join(sys.argv[1], name), "wb") as out:
-        out.write(data)
+settings = {
+    "local.txt": b"Local\r\nlocalhost:/var/lib/firebird/3.0/data/devazire.fdb\r\n",
+    "network.txt": b"Net-IP\r\n192.168.1.20:C:\\Base\\devazire.fdb\r\n",
+    "network-short.txt": b"net-ip\n10.0.7:db\n",
+    "name.txt": "Иван\r\n".encode("cp1251"),
+    "lone-cr.txt": b"Local\rlocalhost:/db.fdb",
+    "unused-byte.txt": b"Local\r\nlocalhost:/\x98.fdb\r\n",
+}
+password = {
+    "empty.bin": b"",
+    "short.bin": b"2026120914",
+    "header-only.bin": b"202612091455123",
+    "password.bin": b"202612091455123" + bytes(range(0x41, 0x50)),
+}
+for target, seeds in {"localtable": localtable, "settings": settings, "password": password}.items():
+    folder = os.path.join(sys.argv[1], target)
+    os.makedirs(folder, exist_ok=True)
+    for name, data in seeds.items():
+        with open(os.path.join(folder, name), "wb") as out:
+            out.write(data)

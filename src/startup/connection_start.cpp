@@ -50,6 +50,14 @@ void TForm_Base::FormCreate()
         return;
     }
 
+    // The main window's step has already shown why the local tables could
+    // not be prepared; without them no order can be taken, so the program ends.
+    if (!Form_Main->TKassa.isOpen() || !Form_Main->TMenu.isOpen()) {
+        Form_Wait->hide();
+        Form_Main->close();
+        return;
+    }
+
     try {
         MyDB.connect();
         if (!checkVersion())
