@@ -256,6 +256,13 @@ void Query::addLine(const QString& line)
 
 void Query::setSql(const QStringList& lines)
 {
+    // The same statement again keeps its preparation: shared queries are
+    // given the same text over and over, once per order line when sending.
+    if (d->prepared && lines == d->lines) {
+        close();
+        d->values.clear();
+        return;
+    }
     clear();
     d->lines = lines;
 }

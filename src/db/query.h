@@ -28,6 +28,8 @@ public:
     // Closes the query and drops its text and parameter values.
     void clear();
     void addLine(const QString& line);
+    // Replaces the text and drops the parameter values; the same text again
+    // keeps the statement prepared.
     void setSql(const QStringList& lines);
     // The lines joined by "\n".
     QString sql() const;

@@ -26,7 +26,6 @@ QStringList tileStatement(const QString& nameFrom, const QString& nameTo, int la
 
 void setStatement(Query& query, const QStringList& lines)
 {
-    query.clear();
     query.setSql(lines);
 }
 

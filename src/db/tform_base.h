@@ -45,5 +45,6 @@ private:
     void loadTiles();
 };
 
-// Replaces the statement of a shared query: closed, cleared, then the lines.
+// Replaces the statement of a shared query: closed, its parameter values
+// dropped, then the lines.
 void setStatement(Query& query, const QStringList& lines);

@@ -297,3 +297,21 @@ TEST_F(DbQuery, ServerErrorsCarryTheServersText)
         EXPECT_TRUE(e.message().contains("string right truncation")) << e.message().toStdString();
     }
 }
+
+TEST_F(DbQuery, TheSameTextAgainStaysPreparedButNeedsItsValuesAgain)
+{
+    Query q(read);
+    q.setSql({"SELECT CAST(:N AS INTEGER) AS V FROM RDB$DATABASE"});
+    q.setInt32("N", 7);
+    q.open();
+    EXPECT_EQ(q.asInt32("V"), 7);
+    q.setSql({"SELECT CAST(:N AS INTEGER) AS V FROM RDB$DATABASE"});
+    EXPECT_TRUE(q.isPrepared());
+    EXPECT_FALSE(q.isOpen());
+    EXPECT_THROW(q.open(), TerminalError);
+    q.setInt32("N", 8);
+    q.open();
+    EXPECT_EQ(q.asInt32("V"), 8);
+    q.setSql({"SELECT CAST(:N AS INTEGER) + 1 AS V FROM RDB$DATABASE"});
+    EXPECT_FALSE(q.isPrepared());
+}
