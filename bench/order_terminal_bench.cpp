@@ -5,6 +5,7 @@
 // beside isql-fb running the same statements.
 #include "db/database.h"
 #include "db/query.h"
+#include "db/server_account.h"
 #include "db/tform_base.h"
 #include "db/transaction.h"
 #include "order/tform_main.h"
@@ -77,33 +78,6 @@ double percentile99(std::vector<double> values)
     return values[std::max<size_t>(rank, 1) - 1];
 }
 
-struct Account {
-    QString user;
-    QString password;
-};
-
-// ISC_USER and ISC_PASSWORD, else the server's own record of SYSDBA.
-Account serverAccount()
-{
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    Account account {environment.value(QStringLiteral("ISC_USER"), QStringLiteral("SYSDBA")),
-                     environment.value(QStringLiteral("ISC_PASSWORD"))};
-    if (!account.password.isEmpty())
-        return account;
-    QFile file(QStringLiteral("/etc/firebird/3.0/SYSDBA.password"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw TerminalError(QStringLiteral("No ISC_PASSWORD and no readable %1").arg(file.fileName()));
-    static const QRegularExpression assignment(QStringLiteral(R"(^\s*(ISC_USER|ISC_PASSWORD)=(["']?)(.*)\2\s*$)"));
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QRegularExpressionMatch match = assignment.match(QString::fromUtf8(line));
-        if (match.hasMatch())
-            (match.captured(1) == u"ISC_USER" ? account.user : account.password) = match.captured(3);
-    }
-    if (account.password.isEmpty())
-        throw TerminalError(QStringLiteral("No SYSDBA password in %1").arg(file.fileName()));
-    return account;
-}
-
 // Runs a program to its end; a failure carries what it wrote to stderr.
 void runProgram(const QString& program, const QStringList& arguments)
 {
@@ -120,7 +94,7 @@ void runProgram(const QString& program, const QStringList& arguments)
 // server's own user can write, and dropped at the end.
 class ThrowawayDemo {
 public:
-    explicit ThrowawayDemo(const Account& account)
+    explicit ThrowawayDemo(const ServerAccount& account)
         : account_(account),
           path_(QStringLiteral("%1/%2.fdb").arg(DatabaseFolder).arg(QCoreApplication::applicationPid()))
     {
@@ -174,7 +148,7 @@ public:
     QString connectionString() const { return QStringLiteral("localhost:") + path_; }
 
 private:
-    Account account_;
+    ServerAccount account_;
     QString path_;
 };
 
@@ -388,7 +362,7 @@ struct LayoutFigures {
 
 class Bench {
 public:
-    Bench(const Account& account, const ThrowawayDemo& demo) : account_(account), demo_(demo)
+    Bench(const ServerAccount& account, const ThrowawayDemo& demo) : account_(account), demo_(demo)
     {
         if (!folder_.isValid())
             throw TerminalError(QStringLiteral("No temporary program folder"));
@@ -604,7 +578,7 @@ private:
         return ms(now() - begin);
     }
 
-    const Account& account_;
+    const ServerAccount& account_;
     const ThrowawayDemo& demo_;
     QTemporaryDir folder_;
     BenchInteraction ui_;
@@ -656,7 +630,7 @@ int run(int& argc, char** argv)
     Application application(argc, argv);
     runClock.start();
 
-    const Account account = serverAccount();
+    const ServerAccount account = readServerAccount();
     std::fprintf(stderr, "Creating the demo database...\n");
     ThrowawayDemo demo(account);
     Bench bench(account, demo);

@@ -9,6 +9,7 @@
 // server's /etc/firebird/3.0/SYSDBA.password.
 #include "db/database.h"
 #include "db/query.h"
+#include "db/server_account.h"
 #include "db/sql_text.h"
 #include "db/transaction.h"
 #include "startup/terminal_error.h"
@@ -191,35 +192,9 @@ double windowsColour(QRgb rgb)
     return qRed(rgb) | qGreen(rgb) << 8 | qBlue(rgb) << 16;
 }
 
-struct Account {
-    QString user;
-    QString password;
-};
-
-Account serverAccount()
-{
-    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    Account account {environment.value(QStringLiteral("ISC_USER")), environment.value(QStringLiteral("ISC_PASSWORD"))};
-    if (!account.user.isEmpty() && !account.password.isEmpty())
-        return account;
-    QFile file(QStringLiteral("/etc/firebird/3.0/SYSDBA.password"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw TerminalError(QStringLiteral("No ISC_USER/ISC_PASSWORD and no readable %1").arg(file.fileName()));
-    // Shell assignments, the value perhaps quoted.
-    static const QRegularExpression assignment(QStringLiteral(R"(^\s*(ISC_USER|ISC_PASSWORD)=(["']?)(.*)\2\s*$)"));
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QRegularExpressionMatch match = assignment.match(QString::fromUtf8(line));
-        if (match.hasMatch())
-            (match.captured(1) == u"ISC_USER" ? account.user : account.password) = match.captured(3);
-    }
-    if (account.user.isEmpty() || account.password.isEmpty())
-        throw TerminalError(QStringLiteral("No SYSDBA account in %1").arg(file.fileName()));
-    return account;
-}
-
 QStringList connectionParams()
 {
-    const Account account = serverAccount();
+    const ServerAccount account = readServerAccount();
     return {QStringLiteral("user_name=") + account.user, QStringLiteral("password=") + account.password,
             QStringLiteral("lc_ctype=WIN1251")};
 }

@@ -4,16 +4,13 @@
 #pragma once
 
 #include "db/database.h"
+#include "db/server_account.h"
 
 #include <QString>
 #include <QStringList>
 
 // The server's SYSDBA account: ISC_USER and ISC_PASSWORD from the
 // environment, else from /etc/firebird/3.0/SYSDBA.password.
-struct ServerAccount {
-    QString user;
-    QString password;
-};
 const ServerAccount& serverAccount();
 
 class TestDatabase {
