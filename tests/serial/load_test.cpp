@@ -1,0 +1,1 @@
+// Many terminals sending at once into one database.

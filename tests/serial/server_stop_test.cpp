@@ -1,0 +1,1 @@
+// The server stopped in the middle of a send and started again.
