@@ -25,6 +25,7 @@
 #include <QPainterPath>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -511,10 +512,52 @@ int layout(const QString& path, Layout chosen)
     return 0;
 }
 
+// Grows the open shift's menu to the given number of dishes with numbered
+// dishes on no tile, to try the terminal with a big kitchen's menu.
+int growMenu(const QString& path, int dishes)
+{
+    Database database;
+    database.setDatabaseName(QStringLiteral("localhost:") + path);
+    database.setParams(connectionParams());
+    database.connect();
+    Transaction transaction(database);
+    Query query(transaction);
+    query.setSql({QStringLiteral("SELECT FIRST 1 KOD_MENU FROM SMENA WHERE STATUS < 10 ORDER BY KOD")});
+    query.open();
+    if (query.eof())
+        throw TerminalError(QStringLiteral("%1 has no open shift").arg(path));
+    const qint64 menu = query.asInt64(QStringLiteral("KOD_MENU"));
+    query.close();
+    query.setSql({QStringLiteral("SELECT COUNT(*) AS N, MAX(KOD_BLUDO_CALC_PROGRAM) AS LAST_CODE FROM MENU_STR "
+                                 "WHERE KOD_MENU = :MENU")});
+    query.setInt64(QStringLiteral("MENU"), menu);
+    query.open();
+    const qint64 present = query.asInt64(QStringLiteral("N"));
+    const qint64 lastCode = query.asInt64(QStringLiteral("LAST_CODE"));
+    query.close();
+
+    Query dish(transaction);
+    dish.setSql({QStringLiteral("INSERT INTO MENU_STR (KOD_MENU, KOD_BLUDO_CALC_PROGRAM, NAME, CENA)"),
+                 QStringLiteral("VALUES (:MENU, :CODE, :NAME, :CENA)")});
+    dish.setInt64(QStringLiteral("MENU"), menu);
+    for (qint64 n = present + 1; n <= dishes; ++n) {
+        const qint64 code = lastCode + n - present;
+        dish.setInt64(QStringLiteral("CODE"), code);
+        dish.setString(QStringLiteral("NAME"), QStringLiteral("Блюдо дня № %1").arg(n, 5, 10, QLatin1Char('0')));
+        dish.setDouble(QStringLiteral("CENA"), 50 + double(code % 400));
+        dish.exec();
+    }
+    transaction.commit();
+    std::printf("%s: the open shift's menu has %lld dishes\n", qPrintable(path),
+                static_cast<long long>(std::max<qint64>(present, dishes)));
+    return 0;
+}
+
 int usage()
 {
     std::fputs("usage: demo-database create [--force] <database file>\n"
-               "       demo-database layout <24|45> <database file>\n",
+               "       demo-database layout <24|45> <database file>\n"
+               "       demo-database menu <number of dishes> <database file>\n",
                stderr);
     return 2;
 }
@@ -533,6 +576,12 @@ int run(QStringList arguments)
     if (command == u"layout" && arguments.size() == 2 && (arguments[0] == u"24" || arguments[0] == u"45"))
         return layout(QFileInfo(arguments[1]).absoluteFilePath(),
                       arguments[0] == u"24" ? Layout::Tiles24 : Layout::Tiles45);
+    if (command == u"menu" && arguments.size() == 2) {
+        bool ok = false;
+        const int dishes = arguments[0].toInt(&ok);
+        if (ok && dishes > 0)
+            return growMenu(QFileInfo(arguments[1]).absoluteFilePath(), dishes);
+    }
     return usage();
 }
 

@@ -1,6 +1,7 @@
 #include "history/tform_period.h"
 
 #include "order/button_pictures.h"
+#include "startup/application.h"
 #include "startup/design.h"
 #include "startup/environment.h"
 #include "startup/interaction.h"
@@ -51,9 +52,9 @@ void TForm_Period::createControls()
     BitBtn3 = placeControl<QPushButton>(this, QStringLiteral("BitBtn3"), QRect(0, 0, 0, 0));
     BitBtn3->hide();
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Period::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm_Period::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, &TForm_Period::accept);
+    connectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Period::BitBtn1Click);
+    connectHandler(BitBtn2, &QPushButton::clicked, this, &TForm_Period::reject);
+    connectHandler(BitBtn3, &QPushButton::clicked, this, &TForm_Period::accept);
 }
 
 void TForm_Period::FormCreate()

@@ -1,6 +1,7 @@
 #include "order/order_grid.h"
 
 #include "order/localtable/local_table_model.h"
+#include "startup/application.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -77,18 +78,18 @@ OrderGrid::OrderGrid(QWidget* parent, LocalTableModel& source, const QList<int>&
         setColumnWidth(column, columnWidths.at(column));
     setAutoFillBackground(true);
 
-    connect(&source, &LocalTableModel::currentRowChanged, this, &OrderGrid::followCurrentRow);
-    connect(&source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+    connectHandler(&source, &LocalTableModel::currentRowChanged, this, &OrderGrid::followCurrentRow);
+    connectHandler(&source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         widths_.clear();
         for (int column = 0; column < model()->columnCount(); ++column)
             widths_ << columnWidth(column);
     });
-    connect(&source, &QAbstractItemModel::modelReset, this, [this] {
+    connectHandler(&source, &QAbstractItemModel::modelReset, this, [this] {
         for (int column = 0; column < widths_.size(); ++column)
             setColumnWidth(column, widths_.at(column));
         followCurrentRow(source_.currentRow());
     });
-    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) { source_.setCurrentRow(index.row()); });
+    connectHandler(this, &QTableView::clicked, this, [this](const QModelIndex& index) { source_.setCurrentRow(index.row()); });
 }
 
 void OrderGrid::followCurrentRow(int row)

@@ -3,6 +3,8 @@
 // from a layout that says where its controls lie at design size.
 #pragma once
 
+#include "startup/application.h"
+
 #include <QRect>
 #include <QWidget>
 #include <QString>
@@ -115,7 +117,7 @@ bool routeTileMouse(Window& window, QObject* watched, const QEvent* event, const
     const TileControlKind kind = tileControlKind(control);
     for (const TileMouseRoute<Window>& route : routes) {
         if (route.kind == kind) {
-            (window.*(press ? route.down : route.up))(control);
+            runReportingErrors([&] { (window.*(press ? route.down : route.up))(control); });
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "order/button_pictures.h"
 #include "order/order_screen.h"
+#include "startup/application.h"
 #include "startup/design.h"
 
 #include <QButtonGroup>
@@ -71,10 +72,10 @@ void TForm_Klava::createControls()
 
 void TForm_Klava::connectHandlers()
 {
-    connect(digitKeys_, &QButtonGroup::idClicked, this, &TForm_Klava::BitBtn1Click);
-    connect(BitBtn11, &QPushButton::clicked, this, &TForm_Klava::BitBtn11Click);
-    connect(BitBtn12, &QPushButton::clicked, this, &TForm_Klava::BitBtn12Click);
-    connect(BitBtn13, &QPushButton::clicked, this, &TForm_Klava::BitBtn13Click);
+    connectHandler(digitKeys_, &QButtonGroup::idClicked, this, &TForm_Klava::BitBtn1Click);
+    connectHandler(BitBtn11, &QPushButton::clicked, this, &TForm_Klava::BitBtn11Click);
+    connectHandler(BitBtn12, &QPushButton::clicked, this, &TForm_Klava::BitBtn12Click);
+    connectHandler(BitBtn13, &QPushButton::clicked, this, &TForm_Klava::BitBtn13Click);
 }
 
 void TForm_Klava::FormCreate()

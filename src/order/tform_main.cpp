@@ -59,18 +59,18 @@ void TForm_Main::connectHandlers()
         for (QWidget* control : {static_cast<QWidget*>(t.panel), static_cast<QWidget*>(t.image),
                                  static_cast<QWidget*>(t.memo), static_cast<QWidget*>(t.edit)})
             control->installEventFilter(this);
-        connect(t.button, &QPushButton::clicked, this, [this, button = t.button] { Button1Click(button); });
+        connectHandler(t.button, &QPushButton::clicked, this, [this, button = t.button] { Button1Click(button); });
     }
-    connect(Btn_Down, &QPushButton::clicked, this, &TForm_Main::Btn_DownClick);
-    connect(Btn_Up, &QPushButton::clicked, this, &TForm_Main::Btn_UpClick);
-    connect(BtnCancel, &QPushButton::clicked, this, &TForm_Main::BtnCancelClick);
-    connect(Btn_Kolvo, &QPushButton::clicked, this, &TForm_Main::Btn_KolvoClick);
-    connect(BtnMenu, &QPushButton::clicked, this, &TForm_Main::BtnMenuClick);
-    connect(Btn_Exit, &QPushButton::clicked, this, &TForm_Main::Btn_ExitClick);
-    connect(Btn_Status, &QPushButton::clicked, this, &TForm_Main::Btn_StatusClick);
-    connect(Btn_Print, &QPushButton::clicked, this, &TForm_Main::Btn_PrintClick);
-    connect(BtnKassa, &QPushButton::clicked, this, &TForm_Main::BtnKassaClick);
-    connect(BtnInfo, &QPushButton::clicked, this, &TForm_Main::BtnInfoClick);
+    connectHandler(Btn_Down, &QPushButton::clicked, this, &TForm_Main::Btn_DownClick);
+    connectHandler(Btn_Up, &QPushButton::clicked, this, &TForm_Main::Btn_UpClick);
+    connectHandler(BtnCancel, &QPushButton::clicked, this, &TForm_Main::BtnCancelClick);
+    connectHandler(Btn_Kolvo, &QPushButton::clicked, this, &TForm_Main::Btn_KolvoClick);
+    connectHandler(BtnMenu, &QPushButton::clicked, this, &TForm_Main::BtnMenuClick);
+    connectHandler(Btn_Exit, &QPushButton::clicked, this, &TForm_Main::Btn_ExitClick);
+    connectHandler(Btn_Status, &QPushButton::clicked, this, &TForm_Main::Btn_StatusClick);
+    connectHandler(Btn_Print, &QPushButton::clicked, this, &TForm_Main::Btn_PrintClick);
+    connectHandler(BtnKassa, &QPushButton::clicked, this, &TForm_Main::BtnKassaClick);
+    connectHandler(BtnInfo, &QPushButton::clicked, this, &TForm_Main::BtnInfoClick);
 }
 
 bool TForm_Main::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #include "order/tform_p2.h"
 
 #include "order/tform_main.h"
+#include "startup/application.h"
 #include "startup/design.h"
 #include "startup/environment.h"
 #include "startup/forms.h"
@@ -30,7 +31,7 @@ void TForm_P2::connectHandlers()
         const TileControls& t = tile(i);
         for (QWidget* control : {static_cast<QWidget*>(t.panel), static_cast<QWidget*>(t.memo), static_cast<QWidget*>(t.edit)})
             control->installEventFilter(this);
-        connect(t.button, &QPushButton::clicked, this, [this, button = t.button] { Button1Click(button); });
+        connectHandler(t.button, &QPushButton::clicked, this, [this, button = t.button] { Button1Click(button); });
     }
     // Each bottom button clicks its namesake on Form_Main, whose handler works on the screen in use.
     const std::pair<QPushButton*, QPushButton* TForm_Main::*> bottoms[] = {
@@ -40,7 +41,7 @@ void TForm_P2::connectHandlers()
         {Btn_Exit, &TForm_Main::Btn_Exit},
     };
     for (const auto& [own, target] : bottoms)
-        connect(own, &QPushButton::clicked, this, [target] { (Form_Main->*target)->click(); });
+        connectHandler(own, &QPushButton::clicked, this, [target] { (Form_Main->*target)->click(); });
 }
 
 bool TForm_P2::eventFilter(QObject* watched, QEvent* event)

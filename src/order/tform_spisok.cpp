@@ -2,6 +2,7 @@
 
 #include "order/button_pictures.h"
 #include "order/tform_main.h"
+#include "startup/application.h"
 #include "startup/design.h"
 #include "startup/forms.h"
 
@@ -59,16 +60,16 @@ void TForm_Spisok::createControls()
 
 void TForm_Spisok::connectHandlers()
 {
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Spisok::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm_Spisok::reject);
+    connectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Spisok::accept);
+    connectHandler(BitBtn2, &QPushButton::clicked, this, &TForm_Spisok::reject);
     for (int k = 1; k <= 9; ++k)
-        connect(SectionButton[k], &QPushButton::clicked, this, [this, button = SectionButton[k]] { Button1Click(button); });
+        connectHandler(SectionButton[k], &QPushButton::clicked, this, [this, button = SectionButton[k]] { Button1Click(button); });
 
     LocalTableModel& menu = Form_Main->DSMenu;
-    connect(GridMenu->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [&menu](const QModelIndex& current) { menu.setCurrentRow(current.row()); });
-    connect(&menu, &LocalTableModel::currentRowChanged, this, &TForm_Spisok::followCurrentRow);
-    connect(&menu, &QAbstractItemModel::modelReset, this, [this, &menu] { followCurrentRow(menu.currentRow()); });
+    connectHandler(GridMenu->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                   [&menu](const QModelIndex& current) { menu.setCurrentRow(current.row()); });
+    connectHandler(&menu, &LocalTableModel::currentRowChanged, this, &TForm_Spisok::followCurrentRow);
+    connectHandler(&menu, &QAbstractItemModel::modelReset, this, [this, &menu] { followCurrentRow(menu.currentRow()); });
     // A double-click anywhere in the grid, on a row or below the last one, confirms.
     GridMenu->viewport()->installEventFilter(this);
 }

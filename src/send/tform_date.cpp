@@ -1,6 +1,7 @@
 #include "send/tform_date.h"
 
 #include "order/button_pictures.h"
+#include "startup/application.h"
 #include "startup/design.h"
 
 #include <QDateEdit>
@@ -47,8 +48,8 @@ void TForm_Date::createControls()
     BitBtn2 = placeControl<QPushButton>(this, QStringLiteral("BitBtn2"), QRect(107, 130, 93, 30));
     BitBtn2->setText(QStringLiteral("Cancel"));
     BitBtn2->setIcon(buttonIcon(ButtonPicture::CancelCross));
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Date::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm_Date::reject);
+    connectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Date::accept);
+    connectHandler(BitBtn2, &QPushButton::clicked, this, &TForm_Date::reject);
 }
 
 void TForm_Date::FormCreate()

@@ -1,6 +1,7 @@
 #include "send/tform_info.h"
 
 #include "order/button_pictures.h"
+#include "startup/application.h"
 #include "startup/design.h"
 
 #include <QLabel>
@@ -31,8 +32,8 @@ void TForm_Info::createControls()
     BitBtn2 = placeControl<QPushButton>(this, QStringLiteral("BitBtn2"), QRect(252, 413, 217, 41));
     BitBtn2->setText(QStringLiteral("Cancel"));
     BitBtn2->setIcon(buttonIcon(ButtonPicture::CancelCross));
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Info::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm_Info::BitBtn2Click);
+    connectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Info::accept);
+    connectHandler(BitBtn2, &QPushButton::clicked, this, &TForm_Info::BitBtn2Click);
 }
 
 void TForm_Info::BitBtn2Click()

@@ -127,12 +127,12 @@ void TForm_Net::createControls()
 void TForm_Net::connectHandlers()
 {
     for (QRadioButton* item : RadioGroup1Items)
-        connect(item, &QRadioButton::clicked, this, &TForm_Net::RadioGroup1Click);
-    connect(Btn_Default, &QPushButton::clicked, this, &TForm_Net::Btn_DefaultClick);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm_Net::SpeedButton1Click);
-    connect(BtnOK, &QPushButton::clicked, this, &TForm_Net::BtnOKClick);
-    connect(BtnCancel, &QPushButton::clicked, this, &TForm_Net::reject);
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Net::accept);
+        connectHandler(item, &QRadioButton::clicked, this, &TForm_Net::RadioGroup1Click);
+    connectHandler(Btn_Default, &QPushButton::clicked, this, &TForm_Net::Btn_DefaultClick);
+    connectHandler(SpeedButton1, &QToolButton::clicked, this, &TForm_Net::SpeedButton1Click);
+    connectHandler(BtnOK, &QPushButton::clicked, this, &TForm_Net::BtnOKClick);
+    connectHandler(BtnCancel, &QPushButton::clicked, this, &TForm_Net::reject);
+    connectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Net::accept);
 }
 
 int TForm_Net::modeIndex() const

@@ -62,10 +62,10 @@ void TForm_Vhod::FormCreate()
 
 void TForm_Vhod::connectHandlers()
 {
-    connect(BitBtn1, &QPushButton::clicked, this, &TForm_Vhod::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TForm_Vhod::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &TForm_Vhod::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TForm_Vhod::BitBtn4Click);
+    connectHandler(BitBtn1, &QPushButton::clicked, this, &TForm_Vhod::BitBtn1Click);
+    connectHandler(BitBtn2, &QPushButton::clicked, this, &TForm_Vhod::BitBtn2Click);
+    connectHandler(BitBtn3, &QPushButton::clicked, this, &TForm_Vhod::BitBtn3Click);
+    connectHandler(BitBtn4, &QPushButton::clicked, this, &TForm_Vhod::BitBtn4Click);
 }
 
 void TForm_Vhod::showEvent(QShowEvent* event)

@@ -187,7 +187,7 @@ TEST_F(StartUp, ExceptionFromAHandlerIsShownAndTheProgramGoesOn)
     startProgramWithoutDatabase();
     QPushButton button(QStringLiteral("boom"));
     int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, &button, [&clicks] {
+    connectHandler(&button, &QPushButton::clicked, &button, [&clicks] {
         ++clicks;
         throw TerminalError(QStringLiteral("Сервер недоступен"));
     });
@@ -196,6 +196,28 @@ TEST_F(StartUp, ExceptionFromAHandlerIsShownAndTheProgramGoesOn)
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(ui.errors(), QStringList({QStringLiteral("Сервер недоступен"), QStringLiteral("Сервер недоступен")}));
+    EXPECT_FALSE(programEndRequested());
+}
+
+// An object whose own event handler fails, with no handler edge of ours
+// in between: the application object is the backstop.
+class FailingReceiver final : public QObject {
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw TerminalError(QStringLiteral("Отказ обработчика"));
+        return QObject::event(event);
+    }
+};
+
+TEST_F(StartUp, ExceptionReachingTheApplicationObjectIsShown)
+{
+    startProgramWithoutDatabase();
+    FailingReceiver receiver;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
+    EXPECT_EQ(ui.errors(), QStringList({QStringLiteral("Отказ обработчика")}));
     EXPECT_FALSE(programEndRequested());
 }
 
