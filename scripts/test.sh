@@ -13,3 +13,6 @@ scripts/build.sh "$root/build"
 
 # Any crash the fuzzers find in their bounded run fails the test command.
 scripts/fuzz.sh
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+scripts/sanitize.sh
