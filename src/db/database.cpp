@@ -39,6 +39,17 @@ void Database::disconnect()
     check(status);
 }
 
+bool Database::isAlive()
+{
+    if (!isConnected())
+        return false;
+    const char item = isc_info_attachment_id;
+    char buffer[16];
+    StatusVector status;
+    isc_database_info(status.data(), handle_.get(), 1, &item, sizeof buffer, buffer);
+    return !status.failed();
+}
+
 void Database::createDatabase()
 {
     if (isConnected())

@@ -32,6 +32,11 @@ public:
     // database first.
     void disconnect();
     bool isConnected() const { return handle_.isValid(); }
+    // Asks the server whether it still serves this attachment; false when
+    // not connected, when the server went away or shut the attachment down.
+    // A round trip, so it is meant for telling such a loss from other
+    // failures after one.
+    bool isAlive();
 
     // Creates the database file named by databaseName() with the default
     // character set WIN1251 and stays connected to it.

@@ -1,5 +1,6 @@
 #include "db/tform_base.h"
 
+#include "db/database_error.h"
 
 namespace {
 
@@ -27,6 +28,27 @@ QStringList tileStatement(const QString& nameFrom, const QString& nameTo, int la
 void setStatement(Query& query, const QStringList& lines)
 {
     query.setSql(lines);
+}
+
+bool TForm_Base::dropConnectionIfLost()
+{
+    if (MyDB.isAlive())
+        return false;
+    try {
+        MyDB.disconnect();
+    } catch (const DatabaseError&) {
+        // The detach of a lost attachment may fail; the attachment and
+        // everything on it are released all the same.
+    }
+    return true;
+}
+
+void TForm_Base::restoreConnection()
+{
+    if (!MyDB.isConnected())
+        MyDB.connect();
+    if (!QSmena.isOpen())
+        QSmena.open();
 }
 
 TForm_Base::TForm_Base()

@@ -21,6 +21,14 @@ public:
     // chooses the order-screen layout and fills its tiles, then runs the login.
     void FormCreate();
 
+    // After a database failure: when the server no longer serves the
+    // attachment (it stopped, or shut the attachment down), the attachment
+    // is given up with its transactions and statements and true is returned.
+    bool dropConnectionIfLost();
+    // Attaches again when the attachment was given up, and opens the open
+    // shift, which sending reads the menu from, when it is not open.
+    void restoreConnection();
+
     // Declared in destruction order: queries before their transactions,
     // transactions before the connection.
     Database MyDB;

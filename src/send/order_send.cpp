@@ -3,8 +3,12 @@
 // ADD_ZAKAZ_STR right after its insert; then the screen is cleared for the
 // next order. A failure on the way leaves the order on screen, and the next
 // send rolls the partial writes back before writing the whole order anew.
+// When the failure was the lost attachment (the server stopped or restarted),
+// the server has dropped the partial writes itself; the attachment is given
+// up, the waiter is told in plain words, and the next send attaches again.
 #include "order/tform_main.h"
 
+#include "db/database_error.h"
 #include "db/tform_base.h"
 #include "order/tform_p2.h"
 #include "send/tform_date.h"
@@ -28,6 +32,10 @@ namespace {
 const QString ShiftClosedMessage = QStringLiteral(
     "Оператор закрыл на сервере смену, записать заказ невозможно! Попробуйте повторить заказ через некоторое время. "
     "Программа будет закрыта. Извините за временные неудобства.");
+
+const QString NoConnectionMessage = QStringLiteral(
+    "Нет связи с сервером! Заказ не отправлен и остался на экране. "
+    "Проверьте связь и отправьте заказ ещё раз.");
 
 // A new key from MY_GEN, drawn on the read transaction so that it is never
 // given back and no two terminals share one.
@@ -74,60 +82,67 @@ void TForm_Main::BtnKassaClick()
                            QStringLiteral("Вы действительно собираетесь отправить заказ на сумму ") + total + QStringLiteral(" ?")))
         return;
 
-    Query& read = Form_Base->QRead1;
-    setStatement(read, {QStringLiteral("SELECT KOD FROM SMENA WHERE STATUS < 10")});
-    read.open();
-    if (read.eof()) {
-        read.close();
-        ui().information(ShiftClosedMessage);
-        Form_Main->close();
-        return;
-    }
+    try {
+        Form_Base->restoreConnection();
+        Query& read = Form_Base->QRead1;
+        setStatement(read, {QStringLiteral("SELECT KOD FROM SMENA WHERE STATUS < 10")});
+        read.open();
+        if (read.eof()) {
+            read.close();
+            ui().information(ShiftClosedMessage);
+            Form_Main->close();
+            return;
+        }
 
-    Transaction& write = Form_Base->TransactionWrite;
-    if (write.isActive())
-        write.rollback();
-    write.start();
+        Transaction& write = Form_Base->TransactionWrite;
+        if (write.isActive())
+            write.rollback();
+        write.start();
 
-    const qint32 orderKey = drawKey(read);
-    const double amount = shownTotal(total);
-    Query& insert = Form_Base->QWrite1;
-    setStatement(insert, {
-        QStringLiteral("INSERT INTO ZAKAZ (INFO_ZAKAZ, KOD, KOD_SMENA, KOD_MENU, KOD_KLIENT, STATUS, DATE_OPEN, TIME_OPEN, "
-                       "SUMMA, NEW_SUMMA, PERCENT_NACENKA, NAME_NACENKA, MY_INFO, KOD_PERSON)"),
-        QStringLiteral("VALUES (:IZ, :KD, :KS, :KM, :KK, :ST, :DO, :TO, :SS, :NS, :PN, :NN, :MI, :KP)"),
-    });
-    insert.setString(QStringLiteral("IZ"), CurrentLogin);
-    insert.setInt32(QStringLiteral("KD"), orderKey);
-    insert.setInt32(QStringLiteral("KS"), 1);
-    insert.setInt32(QStringLiteral("KM"), Form_Base->QSmena.asInt32(QStringLiteral("KOD_MENU")));
-    insert.setInt32(QStringLiteral("KK"), CurrentPersonKod);
-    insert.setInt32(QStringLiteral("ST"), 1);
-    insert.setDate(QStringLiteral("DO"), Form_Date->DateTimePicker1->date());
-    insert.setTime(QStringLiteral("TO"), Form_Date->DateTimePicker2->time());
-    insert.setDouble(QStringLiteral("SS"), amount);
-    insert.setDouble(QStringLiteral("NS"), amount);
-    insert.setInt32(QStringLiteral("PN"), 0);
-    insert.setString(QStringLiteral("NN"), QString());
-    insert.setString(QStringLiteral("MI"), note);
-    insert.setInt32(QStringLiteral("KP"), CurrentPersonKod);
-    insert.exec();
-
-    StoredProc& addLine = Form_Base->MyStoredProc;
-    for (TKassa.first(); !TKassa.atEnd(); TKassa.next()) {
-        const qint32 lineKey = drawKey(read);
-        setStatement(insert, {QStringLiteral(
-                                 "INSERT INTO ZAKAZ_STR (KOD, KOD_ZAKAZ, KOD_BLUDO_CALC, KOLVO) VALUES (:KK, :KZ, :KD, :KV)")});
-        insert.setInt32(QStringLiteral("KK"), lineKey);
-        insert.setInt32(QStringLiteral("KZ"), orderKey);
-        insert.setInt32(QStringLiteral("KD"), static_cast<qint32>(TKassa.asInteger(QStringLiteral("KOD"))));
-        insert.setDouble(QStringLiteral("KV"), TKassa.asDouble(QStringLiteral("KOLVO")));
+        const qint32 orderKey = drawKey(read);
+        const double amount = shownTotal(total);
+        Query& insert = Form_Base->QWrite1;
+        setStatement(insert, {
+            QStringLiteral("INSERT INTO ZAKAZ (INFO_ZAKAZ, KOD, KOD_SMENA, KOD_MENU, KOD_KLIENT, STATUS, DATE_OPEN, TIME_OPEN, "
+                           "SUMMA, NEW_SUMMA, PERCENT_NACENKA, NAME_NACENKA, MY_INFO, KOD_PERSON)"),
+            QStringLiteral("VALUES (:IZ, :KD, :KS, :KM, :KK, :ST, :DO, :TO, :SS, :NS, :PN, :NN, :MI, :KP)"),
+        });
+        insert.setString(QStringLiteral("IZ"), CurrentLogin);
+        insert.setInt32(QStringLiteral("KD"), orderKey);
+        insert.setInt32(QStringLiteral("KS"), 1);
+        insert.setInt32(QStringLiteral("KM"), Form_Base->QSmena.asInt32(QStringLiteral("KOD_MENU")));
+        insert.setInt32(QStringLiteral("KK"), CurrentPersonKod);
+        insert.setInt32(QStringLiteral("ST"), 1);
+        insert.setDate(QStringLiteral("DO"), Form_Date->DateTimePicker1->date());
+        insert.setTime(QStringLiteral("TO"), Form_Date->DateTimePicker2->time());
+        insert.setDouble(QStringLiteral("SS"), amount);
+        insert.setDouble(QStringLiteral("NS"), amount);
+        insert.setInt32(QStringLiteral("PN"), 0);
+        insert.setString(QStringLiteral("NN"), QString());
+        insert.setString(QStringLiteral("MI"), note);
+        insert.setInt32(QStringLiteral("KP"), CurrentPersonKod);
         insert.exec();
-        addLine.setProcedureName(QStringLiteral("ADD_ZAKAZ_STR"));
-        addLine.setInt32(QStringLiteral("KOD"), lineKey);
-        addLine.exec();
+
+        StoredProc& addLine = Form_Base->MyStoredProc;
+        for (TKassa.first(); !TKassa.atEnd(); TKassa.next()) {
+            const qint32 lineKey = drawKey(read);
+            setStatement(insert, {QStringLiteral(
+                                     "INSERT INTO ZAKAZ_STR (KOD, KOD_ZAKAZ, KOD_BLUDO_CALC, KOLVO) VALUES (:KK, :KZ, :KD, :KV)")});
+            insert.setInt32(QStringLiteral("KK"), lineKey);
+            insert.setInt32(QStringLiteral("KZ"), orderKey);
+            insert.setInt32(QStringLiteral("KD"), static_cast<qint32>(TKassa.asInteger(QStringLiteral("KOD"))));
+            insert.setDouble(QStringLiteral("KV"), TKassa.asDouble(QStringLiteral("KOLVO")));
+            insert.exec();
+            addLine.setProcedureName(QStringLiteral("ADD_ZAKAZ_STR"));
+            addLine.setInt32(QStringLiteral("KOD"), lineKey);
+            addLine.exec();
+        }
+        write.commit();
+    } catch (const DatabaseError&) {
+        if (!Form_Base->dropConnectionIfLost())
+            throw;
+        throw TerminalError(NoConnectionMessage);
     }
-    write.commit();
 
     TKassa.first();
     for (OrderScreenControls* s : {static_cast<OrderScreenControls*>(Form_Main), static_cast<OrderScreenControls*>(Form_P2)})

@@ -65,7 +65,15 @@ TestDatabase::TestDatabase() : path_(uniquePath())
 TestDatabase::~TestDatabase()
 {
     try {
-        admin_.dropDatabase();
+        if (admin_.isAlive()) {
+            admin_.dropDatabase();
+        } else {
+            // The server was restarted since the helper attached (a serial
+            // test does that): the file is dropped over a new attachment.
+            Database again;
+            connect(again);
+            again.dropDatabase();
+        }
     } catch (const std::exception&) {
         // A connection left open keeps the file; nothing else can be done here.
     }
