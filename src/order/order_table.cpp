@@ -56,16 +56,11 @@ void TForm_Main::openNewOrder(TotalOn colours)
 bool TForm_Main::findOrderRow(qint64 kod)
 {
     // Detached, so that neither grid follows the search.
-    DSKassa.detach();
-    bool found = false;
-    for (TKassa.first(); !TKassa.atEnd(); TKassa.next()) {
-        if (TKassa.asInteger(KOD) == kod) {
-            found = true;
-            break;
-        }
-    }
-    DSKassa.attach();
-    return found;
+    const DetachedView detached(DSKassa);
+    for (TKassa.first(); !TKassa.atEnd(); TKassa.next())
+        if (TKassa.asInteger(KOD) == kod)
+            return true;
+    return false;
 }
 
 void TForm_Main::AddTileDish(int i, QPushButton* button, double delta)

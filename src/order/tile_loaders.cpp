@@ -96,6 +96,8 @@ void TForm_Main::loadTiles(OrderScreenControls& screen, Query& statement, const 
     const QRect picture = pictures ? screen.tile(1).image->geometry() : QRect();
     const int panelWidth = screen.tile(1).panel->width();
 
+    // The goods list's grid must not follow the menu cache's searches.
+    const DetachedView detached(DSMenu);
     statement.close();
     statement.open();
     for (; !statement.eof(); statement.next()) {

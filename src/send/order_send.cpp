@@ -1,8 +1,8 @@
 // Sending an order: the order row and one line row per local row go into
 // the restaurant database in one write transaction, each line handed to
 // ADD_ZAKAZ_STR right after its insert; then the screen is cleared for the
-// next order. A failure on the way leaves the order on screen, and the next
-// send rolls the partial writes back before writing the whole order anew.
+// next order. A failure on the way rolls the partial writes back at once and
+// leaves the order on screen, so that the next send writes it whole.
 // When the failure was the lost attachment (the server stopped or restarted),
 // the server has dropped the partial writes itself; the attachment is given
 // up, the waiter is told in plain words, and the next send attaches again.
@@ -56,6 +56,22 @@ double shownTotal(const QString& text)
     if (!ok)
         throw TerminalError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
+}
+
+// Rolls back what a failed send wrote. The write transaction reserves the
+// order tables until it ends, so left open it would hold up every other
+// terminal's send until this one sent again.
+void abandonWrite()
+{
+    Transaction& write = Form_Base->TransactionWrite;
+    if (!write.isActive())
+        return;
+    try {
+        write.rollback();
+    } catch (const DatabaseError&) {
+        // The send's own failure is the one shown; the next send begins by
+        // rolling back a transaction still active.
+    }
 }
 
 } // namespace
@@ -139,9 +155,13 @@ void TForm_Main::BtnKassaClick()
         }
         write.commit();
     } catch (const DatabaseError&) {
-        if (!Form_Base->dropConnectionIfLost())
-            throw;
-        throw TerminalError(NoConnectionMessage);
+        if (Form_Base->dropConnectionIfLost())
+            throw TerminalError(NoConnectionMessage);
+        abandonWrite();
+        throw;
+    } catch (...) {
+        abandonWrite();
+        throw;
     }
 
     TKassa.first();

@@ -1,7 +1,10 @@
 // Sending an order into a real database: what is written, in which order,
 // and what happens when a dialog is cancelled, the shift is closed, a line
 // fails or the connection is lost.
+#include "db/database.h"
+#include "db/query.h"
 #include "db/tform_base.h"
+#include "db/transaction.h"
 #include "order/localtable/local_table.h"
 #include "order/order_fixture.h"
 #include "order/order_grid.h"
@@ -250,9 +253,21 @@ TEST_F(OrderSend, AFailedLineCommitsNothingAndTheRetryWritesTheWholeOrderOnce)
 
     ASSERT_EQ(ui.errors().size(), 1);
     EXPECT_TRUE(ui.errors()[0].contains(QStringLiteral("Строка заказа не найдена"))) << ui.errors()[0].toStdString();
-    // The partial writes stay uncommitted: no other connection sees them.
-    EXPECT_TRUE(Form_Base->TransactionWrite.isActive());
+    // The partial writes are rolled back at once: no other connection sees
+    // them, and another terminal can write the order tables straight away.
+    EXPECT_FALSE(Form_Base->TransactionWrite.isActive());
     EXPECT_TRUE(orders().isEmpty());
+    {
+        Database otherTerminal;
+        database.connect(otherTerminal);
+        Transaction reserving(otherTerminal, {QStringLiteral("write"), QStringLiteral("consistency"), QStringLiteral("nowait")});
+        Query write(reserving);
+        for (const char* table : {"ZAKAZ", "ZAKAZ_STR"}) {
+            write.setSql({QStringLiteral("UPDATE %1 SET KOD = KOD WHERE KOD = -1").arg(QLatin1String(table))});
+            EXPECT_NO_THROW(write.exec()) << table;
+        }
+        reserving.rollback();
+    }
     EXPECT_TRUE(OrderOpen);
     EXPECT_EQ(orderRows(), QStringList({"102 x 1", "101 x 1", "103 x 1"}));
     EXPECT_EQ(Form_Main->Panel999->text(), QStringLiteral("177,00"));

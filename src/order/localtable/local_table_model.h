@@ -58,3 +58,16 @@ private:
     int rows_ = 0; // the row count the views were last told
     QList<QMetaObject::Connection> connections_;
 };
+
+// Keeps a model detached for a scope, so that grids do not follow a search
+// or a batch of changes row by row; attached again however the scope ends.
+class DetachedView {
+public:
+    explicit DetachedView(LocalTableModel& model) : model_(model) { model_.detach(); }
+    ~DetachedView() { model_.attach(); }
+    DetachedView(const DetachedView&) = delete;
+    DetachedView& operator=(const DetachedView&) = delete;
+
+private:
+    LocalTableModel& model_;
+};
