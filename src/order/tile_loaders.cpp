@@ -17,6 +17,8 @@
 #include <QTabWidget>
 #include <cfenv>
 #include <cmath>
+#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -50,14 +52,23 @@ QColor fromWindowsColour(qint64 value)
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-// Removes the first row of the menu cache with the dish's code.
-void removeFromMenuCache(LocalTable& menu, qint64 kod)
+// Removes, for every tile row, the first row of the menu cache with its
+// dish's code that no earlier tile row took: a dish on two tiles takes two
+// rows. One pass over the cache, however many tiles there are.
+void removeFromMenuCache(LocalTable& menu, std::unordered_map<qint64, int> placed)
 {
-    for (menu.first(); !menu.atEnd(); menu.next()) {
-        if (menu.asInteger(QStringLiteral("KOD")) == kod) {
-            menu.deleteRow();
-            return;
+    menu.first();
+    while (!menu.atEnd() && !placed.empty()) {
+        const auto dish = placed.find(menu.asInteger(QStringLiteral("KOD")));
+        if (dish == placed.end()) {
+            menu.next();
+            continue;
         }
+        if (--dish->second == 0)
+            placed.erase(dish);
+        // The next row becomes current; after the last, the one before it,
+        // which has been looked at already.
+        menu.deleteRow();
     }
 }
 
@@ -98,6 +109,7 @@ void TForm_Main::loadTiles(OrderScreenControls& screen, Query& statement, const 
 
     // The goods list's grid must not follow the menu cache's searches.
     const DetachedView detached(DSMenu);
+    std::unordered_map<qint64, int> placed;
     statement.close();
     statement.open();
     for (; !statement.eof(); statement.next()) {
@@ -133,9 +145,10 @@ void TForm_Main::loadTiles(OrderScreenControls& screen, Query& statement, const 
                 tile.image->setPixmap(decodeWindowsBitmap(statement.asBytes(QStringLiteral("IMAGE_PARAM"))));
             }
         }
-        removeFromMenuCache(TMenu, statement.asInt64(QStringLiteral("KOD_BLUDO_CALC_PROGRAM")));
+        ++placed[statement.asInt64(QStringLiteral("KOD_BLUDO_CALC_PROGRAM"))];
     }
     statement.close();
+    removeFromMenuCache(TMenu, std::move(placed));
 
     if (pictures)
         for (int i = 1; i <= lastTile; ++i)

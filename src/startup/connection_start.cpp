@@ -5,8 +5,6 @@
 
 #include "order/tform_main.h"
 #include "order/tform_p2.h"
-
-#include <QTabWidget>
 #include "startup/application.h"
 #include "startup/codepages.h"
 #include "startup/environment.h"
@@ -20,6 +18,8 @@
 #include "startup/tform_util.h"
 #include "startup/tform_vhod.h"
 #include "startup/tform_wait.h"
+
+#include <QTabWidget>
 
 namespace {
 constexpr int SupportedDatabaseVersion = 59;
@@ -109,6 +109,8 @@ void TForm_Base::fillMenuCache()
     });
     QRead1.open();
     LocalTable& menu = Form_Main->TMenu;
+    // The goods list's grid is shown the whole cache once, not row by row.
+    const DetachedView detached(Form_Main->DSMenu);
     for (; !QRead1.eof(); QRead1.next()) {
         menu.append();
         menu.setInteger(QStringLiteral("KOD"), QRead1.asInt32(QStringLiteral("KOD_BLUDO_CALC_PROGRAM")));

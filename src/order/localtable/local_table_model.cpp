@@ -14,6 +14,7 @@ void LocalTableModel::setTable(LocalTable* table)
     disconnectTable();
     table_ = table;
     attached_ = false;
+    stale_ = true;
     attach();
 }
 
@@ -26,17 +27,25 @@ void LocalTableModel::setColumns(const QList<LocalTableColumn>& columns)
 
 void LocalTableModel::detach()
 {
+    if (!attached_)
+        return;
     disconnectTable();
     attached_ = false;
+    stale_ = false;
+    watchWhileDetached();
 }
 
 void LocalTableModel::attach()
 {
     if (attached_)
         return;
+    disconnectTable();
     attached_ = true;
     connectTable();
-    refresh();
+    if (stale_)
+        refresh();
+    else
+        Q_EMIT currentRowChanged(currentRow());
 }
 
 int LocalTableModel::currentRow() const
@@ -110,6 +119,18 @@ void LocalTableModel::connectTable()
                 }),
         connect(table_, &LocalTable::currentRowChanged, this, [this](int row) { Q_EMIT currentRowChanged(row); }),
         connect(table_, &QObject::destroyed, this, [this] { refresh(); }),
+    };
+}
+
+void LocalTableModel::watchWhileDetached()
+{
+    if (!table_)
+        return;
+    const auto markStale = [this] { stale_ = true; };
+    connections_ = {
+        connect(table_, &LocalTable::rowsAboutToChange, this, markStale),
+        connect(table_, &LocalTable::rowChanged, this, markStale),
+        connect(table_, &QObject::destroyed, this, markStale),
     };
 }
 

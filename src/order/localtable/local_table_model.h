@@ -29,7 +29,8 @@ public:
     void setColumns(const QList<LocalTableColumn>& columns);
 
     // While detached nothing is signalled; attaching shows the table as it
-    // is then, and its current row.
+    // is then, and its current row. When only the current row moved
+    // meanwhile (a search), the views are told just that, not reset.
     void detach();
     void attach();
     bool isAttached() const { return attached_; }
@@ -49,12 +50,15 @@ Q_SIGNALS:
 
 private:
     void connectTable();
+    void watchWhileDetached();
     void disconnectTable();
     void refresh();
 
     QPointer<LocalTable> table_;
     QList<LocalTableColumn> columns_;
     bool attached_ = false;
+    // Rows or values changed while detached: attaching resets the views.
+    bool stale_ = true;
     int rows_ = 0; // the row count the views were last told
     QList<QMetaObject::Connection> connections_;
 };
