@@ -17,6 +17,10 @@ public:
     // White while an order is open, button-face grey while none is.
     void setBackground(const QColor& colour);
 
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+
 private:
     void followCurrentRow(int row);
 

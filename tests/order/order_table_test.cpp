@@ -9,7 +9,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QTabWidget>
 #include <QTest>
 
@@ -149,6 +151,43 @@ TEST_F(OrderTable, QuantityButtonTakesPortionsAway)
     // Taking away a dish that has no row adds it once.
     Form_Main->AddTileDish(31, tileOf(31).button, -1);
     EXPECT_EQ(orderRows(), QStringList {"102 x 1"});
+}
+
+// Records the region of each paint of a widget.
+class PaintRegions final : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST_F(OrderTable, AnotherPortionRepaintsOnlyItsRowOfTheGrid)
+{
+    startWithTiles(true);
+    Form_Main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_Main));
+    touch(tileOf(30).memo);
+    touch(tileOf(31).memo);
+    touch(tileOf(32).memo);
+    QCoreApplication::processEvents();
+
+    OrderGrid* grid = Form_Main->GridKassa;
+    PaintRegions paints;
+    grid->viewport()->installEventFilter(&paints);
+    touch(tileOf(31).memo);
+    QCoreApplication::processEvents();
+    grid->viewport()->removeEventFilter(&paints);
+
+    EXPECT_EQ(grid->model()->index(1, 2).data().toString(), QStringLiteral("2"));
+    const QRect row(0, grid->rowViewportPosition(1), grid->viewport()->width(), grid->rowHeight(1));
+    EXPECT_FALSE(paints.painted.isEmpty());
+    EXPECT_EQ(paints.painted.boundingRect() & row, paints.painted.boundingRect());
 }
 
 TEST_F(OrderTable, PricesAreHeldToFourDecimals)
