@@ -1,5 +1,6 @@
 // Program entry: the single-instance guard, the windows in their fixed
 // order, then the event loop until the main window closes.
+#include "db/termination_signals.h"
 #include "startup/application.h"
 #include "startup/environment.h"
 #include "startup/forms.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
         return 0;
 
     Application app(argc, argv);
+    // SIGINT and SIGTERM end the program as closing the main window does.
+    endProgramOnTerminationSignal(requestProgramEnd);
     WidgetInteraction interaction;
     setEnvironment(productionEnvironment(interaction));
 
