@@ -498,12 +498,18 @@ int create(const QString& path, bool force)
     return 0;
 }
 
-int layout(const QString& path, Layout chosen)
+// Attaches to an existing demo database on the local server.
+void connectTo(Database& database, const QString& path)
 {
-    Database database;
     database.setDatabaseName(QStringLiteral("localhost:") + path);
     database.setParams(connectionParams());
     database.connect();
+}
+
+int layout(const QString& path, Layout chosen)
+{
+    Database database;
+    connectTo(database, path);
     Transaction transaction(database);
     setLayout(transaction, chosen);
     transaction.commit();
@@ -517,9 +523,7 @@ int layout(const QString& path, Layout chosen)
 int growMenu(const QString& path, int dishes)
 {
     Database database;
-    database.setDatabaseName(QStringLiteral("localhost:") + path);
-    database.setParams(connectionParams());
-    database.connect();
+    connectTo(database, path);
     Transaction transaction(database);
     Query query(transaction);
     query.setSql({QStringLiteral("SELECT FIRST 1 KOD_MENU FROM SMENA WHERE STATUS < 10 ORDER BY KOD")});
