@@ -96,7 +96,20 @@ void OrderGrid::followCurrentRow(int row)
 {
     if (row >= 0)
         scrollTo(model()->index(row, 0));
-    verticalHeader()->viewport()->update();
+    // The indicator leaves the row it marked for the new one; the rest of
+    // the column stays as it is.
+    updateIndicator(markedRow_);
+    updateIndicator(row);
+    markedRow_ = row;
+}
+
+void OrderGrid::updateIndicator(int row)
+{
+    QHeaderView* indicator = verticalHeader();
+    if (row < 0 || row >= indicator->count())
+        return;
+    indicator->viewport()->update(0, indicator->sectionViewportPosition(row), indicator->viewport()->width(),
+                                  indicator->sectionSize(row));
 }
 
 // Qt repaints the whole grid for a change spanning several cells; a change

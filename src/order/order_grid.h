@@ -23,9 +23,12 @@ protected:
 
 private:
     void followCurrentRow(int row);
+    void updateIndicator(int row);
 
     LocalTableModel& source_;
     // Column widths survive the model's resets, which would otherwise put
     // every column back to the default width.
     QList<int> widths_;
+    // The row the indicator was last drawn at.
+    int markedRow_ = -1;
 };

@@ -7,6 +7,8 @@
 #include "startup/program_state.h"
 
 #include <QFrame>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPaintEvent>
@@ -188,6 +190,50 @@ TEST_F(OrderTable, AnotherPortionRepaintsOnlyItsRowOfTheGrid)
     const QRect row(0, grid->rowViewportPosition(1), grid->viewport()->width(), grid->rowHeight(1));
     EXPECT_FALSE(paints.painted.isEmpty());
     EXPECT_EQ(paints.painted.boundingRect() & row, paints.painted.boundingRect());
+}
+
+// Rows of the indicator column with the triangle in them, from a fresh rendering.
+static QList<int> markedRows(QHeaderView& indicator)
+{
+    const QImage image = indicator.viewport()->grab().toImage();
+    QList<int> rows;
+    for (int row = 0; row < indicator.count(); ++row) {
+        const int top = indicator.sectionViewportPosition(row);
+        bool marked = false;
+        for (int y = top; y < top + indicator.sectionSize(row) && !marked; ++y)
+            for (int x = 0; x < image.width() - 1 && !marked; ++x)
+                marked = qGray(image.pixel(x, y)) < 64;
+        if (marked)
+            rows << row;
+    }
+    return rows;
+}
+
+TEST_F(OrderTable, TheIndicatorMovesWithTheCurrentRowRepaintingBothRows)
+{
+    startWithTiles(true);
+    Form_Main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_Main));
+    touch(tileOf(30).memo);
+    touch(tileOf(31).memo);
+    touch(tileOf(32).memo);
+    QCoreApplication::processEvents();
+    QHeaderView& indicator = *Form_Main->GridKassa->verticalHeader();
+    EXPECT_EQ(markedRows(indicator), QList<int> {2});
+
+    PaintRegions paints;
+    indicator.viewport()->installEventFilter(&paints);
+    QTest::mouseClick(Form_Main->Btn_Up, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    indicator.viewport()->removeEventFilter(&paints);
+
+    EXPECT_EQ(markedRows(indicator), QList<int> {1});
+    for (const int row : {1, 2}) {
+        const QRect section(0, indicator.sectionViewportPosition(row), indicator.viewport()->width(), indicator.sectionSize(row));
+        EXPECT_TRUE(paints.painted.contains(section)) << "row " << row;
+    }
+    const QRect untouched(0, indicator.sectionViewportPosition(0), indicator.viewport()->width(), indicator.sectionSize(0));
+    EXPECT_FALSE(paints.painted.intersects(untouched));
 }
 
 TEST_F(OrderTable, PricesAreHeldToFourDecimals)
