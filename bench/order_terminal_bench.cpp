@@ -162,8 +162,7 @@ public:
     void connect(Database& database) const
     {
         database.setDatabaseName(connectionString());
-        database.setParams({QStringLiteral("user_name=") + account_.user, QStringLiteral("password=") + account_.password,
-                            QStringLiteral("lc_ctype=WIN1251")});
+        database.setParams(connectionParams(account_));
         database.connect();
     }
 

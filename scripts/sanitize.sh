@@ -25,16 +25,19 @@ export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:log_path=$reports/asan${ASAN
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
 
+status=0
+(cd "$build" && ctest -j2 --output-on-failure) || status=$?
+
 # LeakSanitizer's own tracer now and then crashes while it stops a process's
 # threads at exit ("Tracer caught signal 11"); that leaves no report, only a
-# failed exit, so a failed test is run again. A genuine report stays in its
-# file and fails the command below whatever the second run did.
-status=0
-(cd "$build" && ctest -j2 --output-on-failure --repeat until-pass:3) || status=$?
-
+# failed exit. Only then are the failed tests run once more; a genuine report
+# stays in its file and fails the command below whatever that run did.
 tracer=$(grep -l 'LeakSanitizer has encountered a fatal error' "$reports"/* 2>/dev/null || true)
-if [ -n "$tracer" ]; then
-  echo "LeakSanitizer's tracer failed (no report; the test was run again) in:" $tracer >&2
+if [ "$status" -ne 0 ] && [ -n "$tracer" ]; then
+  echo "LeakSanitizer's tracer failed in:" $tracer "; running the failed tests again" >&2
+  rm -f $tracer
+  status=0
+  (cd "$build" && ctest --output-on-failure --rerun-failed) || status=$?
 fi
 
 # A process whose leaks were all suppressed leaves a file without a report.

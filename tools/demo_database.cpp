@@ -10,7 +10,6 @@
 #include "db/database.h"
 #include "db/query.h"
 #include "db/server_account.h"
-#include "db/sql_text.h"
 #include "db/transaction.h"
 #include "startup/terminal_error.h"
 
@@ -23,8 +22,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -195,9 +192,7 @@ double windowsColour(QRgb rgb)
 
 QStringList connectionParams()
 {
-    const ServerAccount account = readServerAccount();
-    return {QStringLiteral("user_name=") + account.user, QStringLiteral("password=") + account.password,
-            QStringLiteral("lc_ctype=WIN1251")};
+    return ::connectionParams(readServerAccount());
 }
 
 void drawShape(QPainter& painter, Shape shape, const QColor& food)
@@ -286,24 +281,12 @@ QByteArray picture(Shape shape, QRgb background, QRgb food)
     return buffer.data();
 }
 
-QStringList schemaStatements()
+void runSchema(Database& database)
 {
     QFile file(QStringLiteral(":/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
         throw TerminalError(QStringLiteral("The schema script is missing from the program"));
-    return splitScript(QString::fromUtf8(file.readAll()));
-}
-
-void runSchema(Database& database)
-{
-    Transaction transaction(database);
-    Query query(transaction);
-    query.setParamCheck(false);
-    for (const QString& statement : schemaStatements()) {
-        query.setSql({statement});
-        query.exec();
-        transaction.commit();
-    }
+    runScript(database, QString::fromUtf8(file.readAll()));
 }
 
 struct DemoCounts {

@@ -2,6 +2,8 @@
 
 #include "db/database_error.h"
 #include "db/parameter_blocks.h"
+#include "db/query.h"
+#include "db/sql_text.h"
 #include "db/transaction.h"
 #include "startup/codepages.h"
 
@@ -88,5 +90,17 @@ void Database::releaseTransactions() noexcept
     for (Transaction* transaction : transactions_) {
         transaction->releaseStatements();
         transaction->handle_.reset();
+    }
+}
+
+void runScript(Database& database, const QString& script)
+{
+    Transaction transaction(database);
+    Query query(transaction);
+    query.setParamCheck(false);
+    for (const QString& statement : splitScript(script)) {
+        query.setSql({statement});
+        query.exec();
+        transaction.commit();
     }
 }

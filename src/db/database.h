@@ -56,3 +56,7 @@ private:
     QStringList params_;
     std::vector<Transaction*> transactions_;
 };
+
+// Runs a script of statements separated by ";" (SET TERM obeyed) on the
+// database, each statement committed on its own, as schema scripts need.
+void runScript(Database& database, const QString& script);

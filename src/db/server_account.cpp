@@ -26,3 +26,9 @@ ServerAccount readServerAccount()
         throw TerminalError(QStringLiteral("No SYSDBA account in %1").arg(file.fileName()));
     return account;
 }
+
+QStringList connectionParams(const ServerAccount& account)
+{
+    return {QStringLiteral("user_name=") + account.user, QStringLiteral("password=") + account.password,
+            QStringLiteral("lc_ctype=WIN1251")};
+}

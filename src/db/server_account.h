@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct ServerAccount {
     QString user;
@@ -13,3 +14,7 @@ struct ServerAccount {
 // Debian's package keeps in /etc/firebird/3.0/SYSDBA.password. Throws
 // TerminalError when neither holds both.
 ServerAccount readServerAccount();
+
+// The connection parameter lines for the account: user, password and the
+// terminal's character set.
+QStringList connectionParams(const ServerAccount& account);

@@ -35,12 +35,16 @@ void setDefaultApplicationQuery(DefaultApplicationQuery query)
     queryInUse() = std::move(query);
 }
 
-void openInDesktopApplication(const QString& path, const QString& mimeType)
+void requireDesktopApplication(const QString& mimeType)
 {
     const DefaultApplicationQuery& query = queryInUse();
     const QString application = query ? query(mimeType) : xdgDefaultApplication(mimeType);
     if (application.isEmpty())
         throw TerminalError(QStringLiteral("The printout cannot be shown: no spreadsheet application is installed."));
+}
+
+void openInDesktopApplication(const QString& path)
+{
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         throw TerminalError(QStringLiteral("The printout cannot be shown: the spreadsheet application did not open %1.").arg(path));
 }

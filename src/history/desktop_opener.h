@@ -14,8 +14,9 @@ QString xdgDefaultApplication(const QString& mimeType);
 // An empty query restores xdgDefaultApplication.
 void setDefaultApplicationQuery(DefaultApplicationQuery query);
 
-// Throws when no application is set up for the MIME type or the desktop does
-// not take the file. The desktop's opener may report success even when no
-// application is there to take the file, so the default application is
-// asked for first.
-void openInDesktopApplication(const QString& path, const QString& mimeType);
+// Throws when no application is set up for the MIME type. The desktop's
+// opener may report success even when no application is there to take the
+// file, so this is asked before anything is written for it.
+void requireDesktopApplication(const QString& mimeType);
+// Throws when the desktop does not take the file.
+void openInDesktopApplication(const QString& path);

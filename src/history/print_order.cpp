@@ -4,31 +4,29 @@
 
 #include "history/order_printout.h"
 #include "history/spreadsheet.h"
+#include "order/localtable/prepare_local_tables.h"
 #include "send/tform_info.h"
 #include "startup/forms.h"
 #include "startup/program_state.h"
 
 #include <QPlainTextEdit>
 
+using namespace LocalColumn;
+
 void TForm_Main::Btn_PrintClick()
 {
     if (!OrderOpen || TKassa.LiveRowCount() == 0)
         return;
-    const int rowBefore = TKassa.currentRow();
-    try {
-        const std::unique_ptr<Spreadsheet> sheet = newSpreadsheet();
-        OrderPrintout printout;
-        printout.heading = printoutHeading(CurrentLogin, QDateTime::currentDateTime());
-        // Walked to its end: after a print the last row is the current one.
-        for (TKassa.first(); !TKassa.atEnd(); TKassa.next())
-            printout.lines.push_back({TKassa.asText(QStringLiteral("NAME")), TKassa.asDouble(QStringLiteral("CENA")),
-                                      TKassa.asDouble(QStringLiteral("KOLVO")), TKassa.asDouble(QStringLiteral("SUMMA"))});
-        printout.note = noteLines(Form_Info->Memo1->toPlainText());
-        printOrder(*sheet, printout);
-    } catch (...) {
-        // A print that failed leaves the order as it was, its current row included.
-        if (rowBefore >= 0)
-            TKassa.setCurrentRow(rowBefore);
-        throw;
+    const std::unique_ptr<Spreadsheet> sheet = newSpreadsheet();
+    OrderPrintout printout;
+    printout.heading = printoutHeading(CurrentLogin, QDateTime::currentDateTime());
+    for (int i = 0; i < TKassa.LiveRowCount(); ++i) {
+        const LocalRow row = TKassa.row(i);
+        printout.lines.push_back({row.asText(NAME), row.asDouble(CENA), row.asDouble(KOLVO), row.asDouble(SUMMA)});
     }
+    printout.note = noteLines(Form_Info->Memo1->toPlainText());
+    printOrder(*sheet, printout);
+    // As after walking the order to its end: the last row is the current one.
+    // A print that failed leaves the current row as it was.
+    TKassa.setCurrentRow(TKassa.LiveRowCount() - 1);
 }

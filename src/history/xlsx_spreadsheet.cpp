@@ -301,9 +301,10 @@ void XlsxSpreadsheet::write(const QString& path) const
 
 void XlsxSpreadsheet::show()
 {
+    requireDesktopApplication(SpreadsheetMimeType);
     const QString path = reserveFile();
     FileGuard guard(path);
     write(path);
-    openInDesktopApplication(path, SpreadsheetMimeType);
+    openInDesktopApplication(path);
     guard.keep();
 }

@@ -2,18 +2,14 @@
 // dishes that have no tile.
 #include "order/tform_main.h"
 
+#include "order/localtable/prepare_local_tables.h"
 #include "order/tform_spisok.h"
 #include "startup/environment.h"
 #include "startup/forms.h"
 #include "startup/interaction.h"
 #include "startup/program_state.h"
 
-namespace {
-const QString KOD = QStringLiteral("KOD");
-const QString NAME = QStringLiteral("NAME");
-const QString CENA = QStringLiteral("CENA");
-const QString KOLVO = QStringLiteral("KOLVO");
-} // namespace
+using namespace LocalColumn;
 
 void TForm_Main::BtnMenuClick()
 {

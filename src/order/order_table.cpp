@@ -3,6 +3,7 @@
 #include "order/tform_main.h"
 
 #include "order/localtable/number_format.h"
+#include "order/localtable/prepare_local_tables.h"
 #include "order/order_grid.h"
 #include "order/tform_p2.h"
 #include "send/tform_info.h"
@@ -13,13 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
-const QString KOD = QStringLiteral("KOD");
-const QString NAME = QStringLiteral("NAME");
-const QString CENA = QStringLiteral("CENA");
-const QString KOLVO = QStringLiteral("KOLVO");
-const QString SUMMA = QStringLiteral("SUMMA");
+using namespace LocalColumn;
 
+namespace {
 void emptyTable(LocalTable& table)
 {
     table.open();
@@ -44,7 +41,7 @@ void hideTileQuantity(QPushButton* button)
 void TForm_Main::openNewOrder(TotalOn colours)
 {
     emptyTable(TKassa);
-    for (OrderScreenControls* screen : {static_cast<OrderScreenControls*>(Form_Main), static_cast<OrderScreenControls*>(Form_P2)}) {
+    for (OrderScreenControls* screen : bothScreens()) {
         if (colours == TotalOn::ScreenInUse && screen != &screenInUse())
             continue;
         screen->Panel999->clear();
@@ -131,7 +128,7 @@ void TForm_Main::BtnCancelClick()
     Form_Info->Memo1->clear();
     emptyTable(TKassa);
     OrderOpen = false;
-    for (OrderScreenControls* screen : {static_cast<OrderScreenControls*>(Form_Main), static_cast<OrderScreenControls*>(Form_P2)}) {
+    for (OrderScreenControls* screen : bothScreens()) {
         screen->Panel999->clear();
         screen->setOrderColours(false);
     }

@@ -3,6 +3,7 @@
 #include "order/tform_main.h"
 
 #include "order/localtable/number_format.h"
+#include "order/localtable/prepare_local_tables.h"
 #include "order/tform_klava.h"
 #include "startup/environment.h"
 #include "startup/forms.h"
@@ -15,9 +16,9 @@
 #include <cmath>
 #include <optional>
 
+using namespace LocalColumn;
+
 namespace {
-const QString KOD = QStringLiteral("KOD");
-const QString KOLVO = QStringLiteral("KOLVO");
 
 // A double keeps 15 significant digits, so with the 4 decimals the order
 // table stores, quantities of up to 11 whole digits are held exactly as

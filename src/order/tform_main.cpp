@@ -91,6 +91,11 @@ OrderScreenControls& TForm_Main::screenInUse()
     return *Form_Main;
 }
 
+std::array<OrderScreenControls*, 2> TForm_Main::bothScreens()
+{
+    return {Form_Main, Form_P2};
+}
+
 void TForm_Main::FormCreate()
 {
     setWindowTitle(QLatin1String(ProgramVersionTitle));

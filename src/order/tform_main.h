@@ -30,6 +30,8 @@ public:
 
     // The order screen in use: Form_P2 when UseFormP2 is set, else Form_Main.
     static OrderScreenControls& screenInUse();
+    // Both order screens, Form_Main's first.
+    static std::array<OrderScreenControls*, 2> bothScreens();
 
     // Fill the tiles of the 24-tile or the 45-tile screen from the database.
     void LoadMainTiles();

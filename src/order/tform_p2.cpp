@@ -63,10 +63,7 @@ void TForm_P2::Edit1MouseUp(QWidget* sender) { Form_Main->TileRelease(tileNumber
 
 void TForm_P2::Button1Click(QPushButton* sender)
 {
-    const int i = tileNumberOf(sender);
-    if (i < 1 || i > TForm_Main::MaxTiles || Form_Main->TileKod[i] == 0)
-        return;
-    Form_Main->AddTileDish(i, sender, -1);
+    Form_Main->Button1Click(sender);
 }
 
 void TForm_P2::FormCreate()

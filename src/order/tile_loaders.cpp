@@ -3,6 +3,7 @@
 #include "order/tform_main.h"
 
 #include "db/tform_base.h"
+#include "order/localtable/prepare_local_tables.h"
 #include "order/price_text.h"
 #include "order/tform_p2.h"
 #include "order/tform_spisok.h"
@@ -59,7 +60,7 @@ void removeFromMenuCache(LocalTable& menu, std::unordered_map<qint64, int> place
 {
     menu.first();
     while (!menu.atEnd() && !placed.empty()) {
-        const auto dish = placed.find(menu.asInteger(QStringLiteral("KOD")));
+        const auto dish = placed.find(menu.asInteger(LocalColumn::KOD));
         if (dish == placed.end()) {
             menu.next();
             continue;

@@ -10,6 +10,7 @@
 
 #include "db/database_error.h"
 #include "db/tform_base.h"
+#include "order/localtable/prepare_local_tables.h"
 #include "order/tform_p2.h"
 #include "send/tform_date.h"
 #include "send/tform_info.h"
@@ -146,8 +147,8 @@ void TForm_Main::BtnKassaClick()
                                      "INSERT INTO ZAKAZ_STR (KOD, KOD_ZAKAZ, KOD_BLUDO_CALC, KOLVO) VALUES (:KK, :KZ, :KD, :KV)")});
             insert.setInt32(QStringLiteral("KK"), lineKey);
             insert.setInt32(QStringLiteral("KZ"), orderKey);
-            insert.setInt32(QStringLiteral("KD"), static_cast<qint32>(TKassa.asInteger(QStringLiteral("KOD"))));
-            insert.setDouble(QStringLiteral("KV"), TKassa.asDouble(QStringLiteral("KOLVO")));
+            insert.setInt32(QStringLiteral("KD"), static_cast<qint32>(TKassa.asInteger(LocalColumn::KOD)));
+            insert.setDouble(QStringLiteral("KV"), TKassa.asDouble(LocalColumn::KOLVO));
             insert.exec();
             addLine.setProcedureName(QStringLiteral("ADD_ZAKAZ_STR"));
             addLine.setInt32(QStringLiteral("KOD"), lineKey);
@@ -165,7 +166,7 @@ void TForm_Main::BtnKassaClick()
     }
 
     TKassa.first();
-    for (OrderScreenControls* s : {static_cast<OrderScreenControls*>(Form_Main), static_cast<OrderScreenControls*>(Form_P2)})
+    for (OrderScreenControls* s : bothScreens())
         s->setOrderColours(false);
     OrderOpen = false;
     screen.clearTileButtons();

@@ -3,6 +3,7 @@
 // program when the database cannot be used.
 #include "db/tform_base.h"
 
+#include "order/localtable/prepare_local_tables.h"
 #include "order/tform_main.h"
 #include "order/tform_p2.h"
 #include "startup/application.h"
@@ -113,9 +114,9 @@ void TForm_Base::fillMenuCache()
     const DetachedView detached(Form_Main->DSMenu);
     for (; !QRead1.eof(); QRead1.next()) {
         menu.append();
-        menu.setInteger(QStringLiteral("KOD"), QRead1.asInt32(QStringLiteral("KOD_BLUDO_CALC_PROGRAM")));
-        menu.setText(QStringLiteral("NAME"), QRead1.asString(QStringLiteral("NAME")));
-        menu.setDouble(QStringLiteral("CENA"), QRead1.asDouble(QStringLiteral("CENA")));
+        menu.setInteger(LocalColumn::KOD, QRead1.asInt32(QStringLiteral("KOD_BLUDO_CALC_PROGRAM")));
+        menu.setText(LocalColumn::NAME, QRead1.asString(QStringLiteral("NAME")));
+        menu.setDouble(LocalColumn::CENA, QRead1.asDouble(QStringLiteral("CENA")));
         menu.post();
     }
     QRead1.close();

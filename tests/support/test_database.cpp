@@ -1,16 +1,11 @@
 #include "support/test_database.h"
 
-#include "db/query.h"
-#include "db/sql_text.h"
-#include "db/transaction.h"
 #include "startup/terminal_error.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcessEnvironment>
-#include <QRegularExpression>
 
 namespace {
 
@@ -86,9 +81,7 @@ QString TestDatabase::connectionString() const
 
 QStringList TestDatabase::connectionParams() const
 {
-    return {QStringLiteral("user_name=") + serverAccount().user,
-            QStringLiteral("password=") + serverAccount().password,
-            QStringLiteral("lc_ctype=WIN1251")};
+    return ::connectionParams(serverAccount());
 }
 
 void TestDatabase::connect(Database& database) const
@@ -100,12 +93,5 @@ void TestDatabase::connect(Database& database) const
 
 void TestDatabase::run(const QString& script)
 {
-    Transaction transaction(admin_);
-    Query query(transaction);
-    query.setParamCheck(false);
-    for (const QString& statement : splitScript(script)) {
-        query.setSql({statement});
-        query.exec();
-        transaction.commit();
-    }
+    runScript(admin_, script);
 }

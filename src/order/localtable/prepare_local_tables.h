@@ -14,6 +14,15 @@ class LocalRow;
 // not yet opened closed.
 void PrepareLocalTables(const QString& programDir, LocalTable& TKassa, LocalTable& TCount, LocalTable& TMenu);
 
+// Column names of the order table and the menu cache.
+namespace LocalColumn {
+inline const QString KOD = QStringLiteral("KOD");
+inline const QString NAME = QStringLiteral("NAME");
+inline const QString CENA = QStringLiteral("CENA");
+inline const QString KOLVO = QStringLiteral("KOLVO");
+inline const QString SUMMA = QStringLiteral("SUMMA");
+} // namespace LocalColumn
+
 // SUMMA of an order row: CENA x KOLVO, blank columns counting as 0.
 double TKassaCalcFields(const LocalRow& row);
 double TCountCalcFields(const LocalRow& row);
