@@ -45,6 +45,16 @@ protected:
         press(control);
         release(control);
     }
+    // The main window shown and painted with an order of three rows, the last current.
+    void showThreeRowOrder()
+    {
+        startWithTiles(true);
+        Form_Main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_Main));
+        for (const int n : {30, 31, 32})
+            touch(tileOf(n).memo);
+        QCoreApplication::processEvents();
+    }
     static QString total() { return TForm_Main::screenInUse().Panel999->text(); }
     static QColor totalColour() { return TForm_Main::screenInUse().Panel999->palette().color(QPalette::Window); }
 
@@ -171,13 +181,7 @@ protected:
 
 TEST_F(OrderTable, AnotherPortionRepaintsOnlyItsRowOfTheGrid)
 {
-    startWithTiles(true);
-    Form_Main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_Main));
-    touch(tileOf(30).memo);
-    touch(tileOf(31).memo);
-    touch(tileOf(32).memo);
-    QCoreApplication::processEvents();
+    ASSERT_NO_FATAL_FAILURE(showThreeRowOrder());
 
     OrderGrid* grid = Form_Main->GridKassa;
     PaintRegions paints;
@@ -211,13 +215,7 @@ static QList<int> markedRows(QHeaderView& indicator)
 
 TEST_F(OrderTable, TheIndicatorMovesWithTheCurrentRowRepaintingBothRows)
 {
-    startWithTiles(true);
-    Form_Main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form_Main));
-    touch(tileOf(30).memo);
-    touch(tileOf(31).memo);
-    touch(tileOf(32).memo);
-    QCoreApplication::processEvents();
+    ASSERT_NO_FATAL_FAILURE(showThreeRowOrder());
     QHeaderView& indicator = *Form_Main->GridKassa->verticalHeader();
     EXPECT_EQ(markedRows(indicator), QList<int> {2});
 
